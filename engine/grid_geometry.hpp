@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace cellwright {
+
+// A cell is (row, col), both 0..8. Its grid index 9 * row + col (0..80) is also
+// the index of its text cell in the window; scanning by ascending index is
+// row-major order, and every "first cell" rule in the engine means that order.
+inline constexpr int kSize = 9;
+inline constexpr int kCellCount = 81;
+inline constexpr int kLayerCount = 10;
+
+constexpr int gridIndex(int row, int col) {
+    return kSize * row + col;
+}
+constexpr int rowOf(int index) {
+    return index / kSize;
+}
+constexpr int colOf(int index) {
+    return index % kSize;
+}
+
+// First row (or column) of the 3 x 3 box that holds row (or column) n.
+constexpr int boxStart(int n) {
+    return 3 * (n / 3);
+}
+// Boxes numbered 0..8 in row-major order of their top-left cells.
+constexpr int boxOf(int row, int col) {
+    return 3 * (row / 3) + col / 3;
+}
+
+} // namespace cellwright
