@@ -14,7 +14,9 @@ void runMinProbability(benchmark::State& state, Board board) {
     }
 }
 
-void BM_MinProbabilityEmpty(benchmark::State& state) { runMinProbability(state, Board{}); }
+void BM_MinProbabilityEmpty(benchmark::State& state) {
+    runMinProbability(state, Board{});
+}
 void BM_MinProbabilityPuzzle(benchmark::State& state) {
     runMinProbability(state, test::boardOf(test::kHardPuzzle));
 }

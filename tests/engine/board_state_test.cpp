@@ -71,9 +71,9 @@ class GetCell : public ::testing::Test {
 TEST_F(GetCell, TakesTheFirstCellWithExactlyThatManyCandidates) {
     for (int i = 0; i < kCellCount; ++i)
         board.setMarks(i, Board::kAllMarks);
-    mark(0, 2, {5});       // fewer candidates, earlier: no match
-    mark(0, 5, {3, 7});    // first with two
-    mark(3, 1, {1, 2});    // another with two, later
+    mark(0, 2, {5});    // fewer candidates, earlier: no match
+    mark(0, 5, {3, 7}); // first with two
+    mark(3, 1, {1, 2}); // another with two, later
     getCell(2, board, foundRow, foundCol, list);
     EXPECT_EQ(foundRow, 0);
     EXPECT_EQ(foundCol, 5);

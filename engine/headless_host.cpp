@@ -1,0 +1,40 @@
+#include "engine/headless_host.hpp"
+
+#include "engine/messages.hpp"
+
+namespace cellwright {
+
+bool MemoryBackups::saveBackup(std::int16_t level, const Board& arr) {
+    if (level < 0 || level > kMaxGuessDepth) {
+        showMessage(kErrorSavingBoard, true);
+        return false;
+    }
+    saved_[level] = arr.digits();
+    present_.set(level);
+    return true;
+}
+
+bool MemoryBackups::loadBackup(std::int16_t level, Board& arr) {
+    countBackout();
+    if (level < 0 || level > kMaxGuessDepth || !present_.test(level)) {
+        showMessage(kErrorLoadingBoard, true);
+        return false;
+    }
+    for (int i = 0; i < kCellCount; ++i)
+        (void)arr.setDigit(i, saved_[level][i]);
+    return true;
+}
+
+SolveResult solveToEnd(EngineState& state, SolverHost& host) {
+    SolveResult result;
+    bool done = false;
+    while (!done) {
+        done = solveBoard(state, host);
+        ++result.passes;
+        if (state.guessDepth > result.maxDepth)
+            result.maxDepth = state.guessDepth;
+    }
+    return result;
+}
+
+} // namespace cellwright

@@ -1,0 +1,202 @@
+#include "files/board_file.hpp"
+
+#include <array>
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cellwright {
+
+namespace {
+
+bool isBlank(int c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool endsItem(int c) {
+    return isBlank(c) || c == ',';
+}
+
+constexpr int kEof = -1;
+
+// Bytes of a string, one at a time.
+class MemorySource {
+  public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    int peek() const {
+        return pos_ < bytes_.size() ? static_cast<unsigned char>(bytes_[pos_]) : kEof;
+    }
+    void skip() { ++pos_; }
+
+  private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+// Bytes of an open file, read in blocks so that memory stays bounded however
+// large the file is. A read error ends the input like the end of the file.
+class FileSource {
+  public:
+    explicit FileSource(int fd) : fd_(fd) {}
+    int peek() {
+        if (pos_ == size_ && !refill())
+            return kEof;
+        return static_cast<unsigned char>(block_[pos_]);
+    }
+    void skip() { ++pos_; }
+
+  private:
+    bool refill() {
+        ssize_t got = 0;
+        do {
+            got = ::read(fd_, block_.data(), block_.size());
+        } while (got < 0 && errno == EINTR);
+        pos_ = 0;
+        size_ = got > 0 ? static_cast<std::size_t>(got) : 0;
+        return size_ > 0;
+    }
+    int fd_;
+    std::array<char, 4096> block_{};
+    std::size_t pos_ = 0;
+    std::size_t size_ = 0;
+};
+
+// Closes a descriptor when it goes; close() reports whether all went well.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+  private:
+    int fd_;
+};
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, size);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        data += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+// The next item as a number, or nothing on a read error.
+template <class Source> std::optional<int> readItem(Source& in) {
+    int c = in.peek();
+    while (c != kEof && isBlank(c)) {
+        in.skip();
+        c = in.peek();
+    }
+    if (c == kEof)
+        return std::nullopt;
+
+    bool numeric = true;
+    bool negative = false;
+    bool anyDigit = false;
+    bool first = true;
+    int magnitude = 0;
+    while (c != kEof && !endsItem(c)) {
+        if (numeric) {
+            if (first && (c == '-' || c == '+')) {
+                negative = c == '-';
+            } else if (c >= '0' && c <= '9') {
+                anyDigit = true;
+                magnitude = magnitude * 10 + (c - '0');
+                if (magnitude > 32768)
+                    return std::nullopt;
+            } else {
+                numeric = false;
+            }
+        }
+        first = false;
+        in.skip();
+        c = in.peek();
+    }
+    // One separator: a comma, possibly after spaces, belongs to this item.
+    while (c == ' ' || c == '\t') {
+        in.skip();
+        c = in.peek();
+    }
+    if (c == ',')
+        in.skip();
+
+    if (!numeric || !anyDigit)
+        return 0;
+    const int value = negative ? -magnitude : magnitude;
+    if (value > 32767)
+        return std::nullopt;
+    return value;
+}
+
+template <class Source> bool readItemsInto(Source& in, Board& board) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const std::optional<int> value = readItem(in);
+        if (!value || !board.setDigit(i, *value))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+BoardFileBytes boardFileBytes(const Board& board) {
+    BoardFileBytes bytes{};
+    for (int i = 0; i < kCellCount; ++i) {
+        bytes[3 * i] = static_cast<char>('0' + board.digit(i));
+        bytes[3 * i + 1] = '\r';
+        bytes[3 * i + 2] = '\n';
+    }
+    return bytes;
+}
+
+bool writeBoardFile(const std::string& path, const Board& board) {
+    const BoardFileBytes bytes = boardFileBytes(board);
+    // An existing file is overwritten in place and then cut to size, rather than
+    // truncated first: the file system flushes a truncated-then-rewritten file
+    // on close, which costs far more than the write itself, and the solver
+    // rewrites its backups thousands of times a second. Non-blocking, so that a
+    // FIFO without a reader fails instead of hanging.
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (file.get() < 0)
+        return false;
+    const bool written = writeAll(file.get(), bytes.data(), bytes.size());
+    struct stat info {};
+    const bool sized =
+        ::fstat(file.get(), &info) == 0 &&
+        (!S_ISREG(info.st_mode) || info.st_size == static_cast<off_t>(bytes.size()) ||
+         ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0);
+    return file.close() && written && sized;
+}
+
+bool readBoardItems(std::string_view bytes, Board& board) {
+    MemorySource source(bytes);
+    return readItemsInto(source, board);
+}
+
+bool readBoardFile(const std::string& path, Board& board) {
+    // Non-blocking, so that opening a FIFO cannot hang; then anything but a
+    // regular file (a directory, a FIFO, a device such as /dev/zero) is refused.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    FileSource source(file.get());
+    const bool read = readItemsInto(source, board);
+    return file.close() && read;
+}
+
+} // namespace cellwright

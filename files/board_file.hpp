@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/board.hpp"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace cellwright {
+
+// A board file: 81 records, one per cell in row-major order, each the cell's
+// digit followed by CR LF. 243 bytes, nothing else.
+inline constexpr std::size_t kBoardFileSize = 243;
+using BoardFileBytes = std::array<char, kBoardFileSize>;
+
+BoardFileBytes boardFileBytes(const Board& board);
+
+// Writes layer 0 of the board to path (UTF-8), replacing what was there.
+// Returns false on any failure; the file then holds what was written before it.
+bool writeBoardFile(const std::string& path, const Board& board);
+
+// Reads 81 numeric items into layer 0, storing each at once, so that the cells
+// read before a failure keep their new values. Reading an item: spaces, tabs,
+// CR and LF before it are skipped; it ends at a space, tab, comma, CR, LF or
+// the end of input. A text that is not a number reads as 0. It fails on: the
+// end of input before an item, a number outside -32768..32767 (as soon as its
+// digits leave that range, so an endless digit run is read in bounded memory),
+// and a number outside 0..9, which layer 0 cannot hold. Anything after the 81st
+// item is ignored. Layers 1..9 are not touched.
+bool readBoardItems(std::string_view bytes, Board& board);
+
+// Opens path (UTF-8) and reads it as above. Anything but a regular file (a
+// directory, a FIFO that would block, a device) is refused.
+bool readBoardFile(const std::string& path, Board& board);
+
+} // namespace cellwright
