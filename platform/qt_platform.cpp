@@ -22,7 +22,8 @@ std::optional<int> textToNumber(const QString& text) {
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
+    const QString text =
+        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 
@@ -31,7 +32,9 @@ void QtPlatform::messageBox(const QString& text, const QString& title) {
     box.exec();
 }
 
-QString QtPlatform::applicationDirectory() const { return QCoreApplication::applicationDirPath(); }
+QString QtPlatform::applicationDirectory() const {
+    return QCoreApplication::applicationDirPath();
+}
 
 void QtPlatform::deleteFiles(const QString& directory, const QString& pattern) {
     QDir dir(directory);
@@ -40,6 +43,8 @@ void QtPlatform::deleteFiles(const QString& directory, const QString& pattern) {
         dir.remove(name);
 }
 
-QString QtPlatform::commandLine() const { return QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')); }
+QString QtPlatform::commandLine() const {
+    return QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+}
 
 } // namespace cellwright

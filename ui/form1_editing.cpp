@@ -5,7 +5,9 @@
 namespace cellwright {
 
 namespace {
-bool meansEmpty(const QString& text) { return text.isEmpty() || text == QLatin1String(" "); }
+bool meansEmpty(const QString& text) {
+    return text.isEmpty() || text == QLatin1String(" ");
+}
 } // namespace
 
 void Form1::fillArray(Board& arr) {
@@ -22,12 +24,15 @@ void Form1::showArray(const Board& arr) {
     userEditing_ = false;
     for (int k = 0; k < kCellCount; ++k) {
         const int value = arr.digit(k);
-        SDK_Box_[static_cast<std::size_t>(k)]->setText(value <= 0 ? QString() : QString::number(value));
+        SDK_Box_[static_cast<std::size_t>(k)]->setText(value <= 0 ? QString()
+                                                                  : QString::number(value));
     }
     userEditing_ = true;
 }
 
-void Form1::focusCell(int index) { SDK_Box_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason); }
+void Form1::focusCell(int index) {
+    SDK_Box_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
+}
 
 void Form1::SDK_Box_Change(int index) {
     SdkBox* box = SDK_Box_[static_cast<std::size_t>(index)];
