@@ -37,6 +37,7 @@ class Board {
         if (value < 0 || value > 9)
             return false;
         digits_[index] = static_cast<Value>(value);
+        bits_[index] = bitOf(value);
         return true;
     }
     [[nodiscard]] bool setDigit(int row, int col, int value) {
@@ -47,19 +48,47 @@ class Board {
     void setMarks(int index, Mask marks) { marks_[index] = marks & kAllMarks; }
 
     const std::array<Value, kCellCount>& digits() const { return digits_; }
+
+    // Puts 81 digits into layer 0 at once, if every one is 0..9; otherwise
+    // nothing changes and the caller is told.
+    [[nodiscard]] bool setDigits(const std::array<Value, kCellCount>& digits) {
+        bool valid = true;
+        for (const Value v : digits)
+            valid &= v >= 0 && v <= 9;
+        if (!valid)
+            return false;
+        digits_ = digits;
+        for (int i = 0; i < kCellCount; ++i)
+            bits_[i] = bitOf(digits[i]);
+        return true;
+    }
+
+    // Layer 0 of another board, taken over as it stands (it is valid there).
+    void copyDigitsFrom(const Board& other) {
+        digits_ = other.digits_;
+        bits_ = other.bits_;
+    }
+
+    // Each cell's digit as a mark bit (bit d-1 for digit d, 0 when empty), kept
+    // alongside layer 0 for the passes that combine digits by masks.
+    const std::array<Mask, kCellCount>& digitBits() const { return bits_; }
     // For the passes that rewrite every cell's marks at once; they write only 9-bit masks.
     std::array<Mask, kCellCount>& allMarks() { return marks_; }
 
     // All 810 values of the cube become 0.
     void clear() {
         digits_.fill(0);
+        bits_.fill(0);
         marks_.fill(0);
     }
 
     bool operator==(const Board&) const = default;
 
   private:
+    static Mask bitOf(int value) { return static_cast<Mask>((1U << value) >> 1); }
+
     std::array<Value, kCellCount> digits_{};
+    std::array<Mask, kCellCount> bits_{};
     std::array<Mask, kCellCount> marks_{};
 };
 

@@ -2,6 +2,7 @@
 
 #include "engine/board.hpp"
 
+#include <array>
 #include <cstdint>
 
 namespace cellwright {
@@ -29,7 +30,22 @@ std::int16_t getMinProbability(Board& arr);
 // Zeroes layers 1..9 of every cell.
 void clearProbables(Board& arr);
 
+namespace detail {
+inline constexpr std::array<std::uint8_t, 512> kMarkCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (unsigned m = 0; m < counts.size(); ++m) {
+        unsigned n = 0;
+        for (unsigned bits = m; bits != 0; bits >>= 1)
+            n += bits & 1U;
+        counts[m] = static_cast<std::uint8_t>(n);
+    }
+    return counts;
+}();
+} // namespace detail
+
 // Number of marks in a 9-bit mask.
-int countMarks(Board::Mask marks);
+inline int countMarks(Board::Mask marks) {
+    return detail::kMarkCounts[marks & Board::kAllMarks];
+}
 
 } // namespace cellwright

@@ -9,7 +9,7 @@ bool MemoryBackups::saveBackup(std::int16_t level, const Board& arr) {
         showMessage(kErrorSavingBoard, true);
         return false;
     }
-    saved_[level] = arr.digits();
+    saved_[level].copyDigitsFrom(arr);
     present_.set(level);
     return true;
 }
@@ -20,8 +20,7 @@ bool MemoryBackups::loadBackup(std::int16_t level, Board& arr) {
         showMessage(kErrorLoadingBoard, true);
         return false;
     }
-    for (int i = 0; i < kCellCount; ++i)
-        (void)arr.setDigit(i, saved_[level][i]);
+    arr.copyDigitsFrom(saved_[level]);
     return true;
 }
 

@@ -42,7 +42,7 @@ class MemoryBackups final : public HeadlessHost {
     void deleteBackups() override { present_.reset(); }
 
   private:
-    std::array<std::array<std::int16_t, kCellCount>, kMaxGuessDepth + 1> saved_{};
+    std::array<Board, kMaxGuessDepth + 1> saved_{}; // layer 0 only is used
     std::bitset<kMaxGuessDepth + 1> present_;
 };
 

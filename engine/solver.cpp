@@ -1,9 +1,9 @@
 #include "engine/solver.hpp"
 
 #include "engine/candidates.hpp"
-#include "engine/digit_units.hpp"
 #include "engine/messages.hpp"
 
+#include <array>
 #include <bit>
 
 namespace cellwright {
@@ -74,18 +74,37 @@ bool solveBoard(EngineState& state, SolverHost& host) {
 }
 
 void solveSimpleCells(Board& arr) {
-    DigitUnits units(arr);
-    for (int i = 0; i < kCellCount; ++i) {
-        if (arr.digit(i) != 0)
-            continue;
-        // Recomputed from the digits as they stand now, so a digit placed earlier
-        // in this sweep counts: two peers with the same single candidate do not
-        // both receive it.
-        const Board::Mask marks = units.marksOfEmptyCell(i);
-        arr.setMarks(i, marks);
-        if (std::has_single_bit(marks)) {
-            (void)arr.setDigit(i, std::countr_zero(marks) + 1);
-            units.add(i, marks);
+    using Mask = Board::Mask;
+    const auto& bits = arr.digitBits();
+    auto& marks = arr.allMarks();
+    std::array<Mask, kSize> rows{}, cols{}, boxes{};
+    for (int row = 0; row < kSize; ++row) {
+        Mask held = 0;
+        for (int col = 0; col < kSize; ++col) {
+            const Mask bit = bits[gridIndex(row, col)];
+            held |= bit;
+            cols[col] |= bit;
+            boxes[boxOf(row, col)] |= bit;
+        }
+        rows[row] = held;
+    }
+    for (int row = 0; row < kSize; ++row) {
+        for (int col = 0; col < kSize; ++col) {
+            const int i = gridIndex(row, col);
+            if (bits[i] != 0)
+                continue;
+            // Recomputed from the digits as they stand now, so a digit placed
+            // earlier in this sweep counts: two peers with the same single
+            // candidate do not both receive it.
+            Mask& box = boxes[boxOf(row, col)];
+            const Mask open = static_cast<Mask>(~(rows[row] | cols[col] | box) & Board::kAllMarks);
+            marks[i] = open;
+            if (open != 0 && (open & (open - 1)) == 0) { // a single candidate
+                (void)arr.setDigit(i, std::countr_zero(open) + 1);
+                rows[row] |= open;
+                cols[col] |= open;
+                box |= open;
+            }
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "engine/candidates.hpp"
+#include "engine/mark_cells.hpp"
 #include "support/test_boards.hpp"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,12 @@ TEST(DoProbCheck, AgreesWithCellByCellComputationOnRandomBoards) {
         Board fast = board;
         doProbCheck(fast);
         ASSERT_EQ(fast, reference) << "round " << round;
+        // Both paths of the whole-board computation, whichever one runs here.
+        for (auto path : {&detail::markAllCellsScalar, &detail::markAllCellsSimd}) {
+            Board viaPath = board;
+            path(viaPath);
+            ASSERT_EQ(viaPath, reference) << "round " << round;
+        }
 
         // And the verdict follows the marks exactly.
         int expected = 100;
@@ -203,6 +210,10 @@ TEST(DoProbCheck, AgreesWithCellByCellComputationOnRandomBoards) {
         Board verdict = board;
         ASSERT_EQ(getMinProbability(verdict), clash ? kClash : expected);
         ASSERT_EQ(verdict, reference);
+        Board scalar = board;
+        Board simd = board;
+        ASSERT_EQ(detail::markAllCellsScalar(scalar), clash ? kClash : expected);
+        ASSERT_EQ(detail::markAllCellsSimd(simd), clash ? kClash : expected);
     }
 }
 
