@@ -18,6 +18,11 @@ class HeadlessHost : public SolverHost {
         std::int64_t backouts = 0; // back-outs that reloaded a backup
     };
 
+    HeadlessHost() = default;
+    HeadlessHost(const HeadlessHost&) = delete;
+    HeadlessHost& operator=(const HeadlessHost&) = delete;
+    virtual ~HeadlessHost() = default;
+
     void showMessage(std::string_view msgval, bool /*flashit*/) override { message_ = msgval; }
     void guessPlaced() override { ++counts_.guesses; }
 
@@ -25,7 +30,6 @@ class HeadlessHost : public SolverHost {
     const Counts& counts() const { return counts_; }
 
   protected:
-    ~HeadlessHost() = default;
     void countBackout() { ++counts_.backouts; }
 
   private:
