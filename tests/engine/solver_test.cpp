@@ -17,11 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::boardOf;
 
-// A board without a clash on which every empty cell has at least two
-// candidates; the first with exactly two is (6, 0), with candidates 4 and 6,
-// and each of them runs into a dead end by simple filling alone.
-constexpr std::string_view kTwoDeadEnds =
-    "5.8....1...2...3.....3........7..8.38......6..1......9.9.5.1...2.7.....53.5...1..";
+using test::kTwoDeadEnds;
 
 // Passes driven one by one, with backups as real files in a private
 // application directory.

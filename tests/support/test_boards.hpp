@@ -18,6 +18,12 @@ inline constexpr std::string_view kSolution =
 inline constexpr std::string_view kHardPuzzle =
     "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
 
+// A board without a clash on which every empty cell has at least two
+// candidates; the first with exactly two is (6, 0), with candidates 4 and 6,
+// and each of them runs into a dead end by simple filling alone.
+inline constexpr std::string_view kTwoDeadEnds =
+    "5.8....1...2...3.....3........7..8.38......6..1......9.9.5.1...2.7.....53.5...1..";
+
 inline Board boardOf(std::string_view line) {
     std::string reason;
     const auto digits = parsePuzzleLine(line, reason);
