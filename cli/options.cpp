@@ -30,65 +30,67 @@ const char* usageText() {
            "2 bad usage or unreadable input.\n";
 }
 
+namespace {
+
+bool applyValue(Options& options, const std::string& option, const std::string& value,
+                std::string& error) {
+    if (option == "--lines") {
+        if (options.linesFile) {
+            error = "--lines is given twice";
+            return false;
+        }
+        options.linesFile = value;
+    } else if (option == "--format") {
+        if (value == "text") {
+            options.format = Format::Text;
+        } else if (value == "line") {
+            options.format = Format::Line;
+        } else if (value == "json") {
+            options.format = Format::Json;
+        } else {
+            error = "unknown format '" + value + "' (text, line or json)";
+            return false;
+        }
+    } else if (option == "-o") {
+        options.outputFile = value;
+    } else if (option == "--backup-dir") {
+        options.backupDir = value;
+    } else if (option == "--jobs") {
+        unsigned jobs = 0;
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+        if (ec != std::errc() || end != value.data() + value.size() || jobs == 0 || jobs > 256) {
+            error = "--jobs takes a whole number from 1 to 256";
+            return false;
+        }
+        options.jobs = jobs;
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const auto value = [&]() -> const std::string* {
+        // The value after an option that takes one.
+        std::string value;
+        const auto takeValue = [&] {
             if (i + 1 >= args.size()) {
                 error = arg + " needs a value";
-                return nullptr;
+                return false;
             }
-            return &args[++i];
+            value = args[++i];
+            return true;
         };
         if (arg == "-h" || arg == "--help") {
             options.help = true;
         } else if (arg == "-v" || arg == "--version") {
             options.version = true;
-        } else if (arg == "--lines") {
-            const std::string* v = value();
-            if (v == nullptr)
+        } else if (arg == "--lines" || arg == "--format" || arg == "-o" || arg == "--backup-dir" ||
+                   arg == "--jobs") {
+            if (!takeValue() || !applyValue(options, arg, value, error))
                 return std::nullopt;
-            if (options.linesFile) {
-                error = "--lines is given twice";
-                return std::nullopt;
-            }
-            options.linesFile = *v;
-        } else if (arg == "--format") {
-            const std::string* v = value();
-            if (v == nullptr)
-                return std::nullopt;
-            if (*v == "text")
-                options.format = Format::Text;
-            else if (*v == "line")
-                options.format = Format::Line;
-            else if (*v == "json")
-                options.format = Format::Json;
-            else {
-                error = "unknown format '" + *v + "' (text, line or json)";
-                return std::nullopt;
-            }
-        } else if (arg == "-o") {
-            const std::string* v = value();
-            if (v == nullptr)
-                return std::nullopt;
-            options.outputFile = *v;
-        } else if (arg == "--backup-dir") {
-            const std::string* v = value();
-            if (v == nullptr)
-                return std::nullopt;
-            options.backupDir = *v;
-        } else if (arg == "--jobs") {
-            const std::string* v = value();
-            if (v == nullptr)
-                return std::nullopt;
-            unsigned jobs = 0;
-            const auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), jobs);
-            if (ec != std::errc() || end != v->data() + v->size() || jobs == 0 || jobs > 256) {
-                error = "--jobs takes a whole number from 1 to 256";
-                return std::nullopt;
-            }
-            options.jobs = jobs;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option '" + arg + "'";
             return std::nullopt;

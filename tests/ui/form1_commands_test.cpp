@@ -12,9 +12,6 @@ namespace fs = std::filesystem;
 class Form1Commands : public QObject {
     Q_OBJECT
 
-    static QString q(std::string_view text) {
-        return QString::fromLatin1(text.data(), qsizetype(text.size()));
-    }
     static bool gridSolves(const WindowFixture& f, std::string_view puzzle) {
         Board board;
         f.window->fillArray(board);
@@ -39,14 +36,14 @@ class Form1Commands : public QObject {
         for (const QString& argument :
              {QString::fromStdString(path), '"' + QString::fromStdString(path) + '"'}) {
             WindowFixture f(argument);
-            QCOMPARE(f.grid(), q(kPuzzle));
+            QCOMPARE(f.grid(), qs(kPuzzle));
             QCOMPARE(f.message(), QString());
         }
     }
 
     void startUpWithAMissingBoardShowsTheErrorWithTheWindowUp() {
         WindowFixture f(QStringLiteral("/nonexistent/board.sudoku"));
-        QCOMPARE(f.message(), q(kErrorLoadingBoard));
+        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
         QVERIFY(f.window->flasher().isActive() || f.window->flashCount() == 0);
         QCOMPARE(f.grid(), QString(81, '.'));
         QVERIFY(f.window->isVisible());
@@ -60,14 +57,14 @@ class Form1Commands : public QObject {
         QVERIFY(fs::exists(f.file("backup0.bak")));
         f.window->Command1_Click();
         QVERIFY2(f.window->engine().guessDepth >= 1, "the depth is not reset between presses");
-        QVERIFY(f.grid() != q(kHardPuzzle));
+        QVERIFY(f.grid() != qs(kHardPuzzle));
     }
 
     void solveFillsTheGridOnceAndCleansUp() {
         WindowFixture f;
         f.setGrid(kHardPuzzle);
         f.window->Command5_Click();
-        QCOMPARE(f.message(), q(kBoardSolved));
+        QCOMPARE(f.message(), qs(kBoardSolved));
         QVERIFY(gridSolves(f, kHardPuzzle));
         QVERIFY(fs::is_empty(f.dir.path()));
     }
@@ -76,8 +73,8 @@ class Form1Commands : public QObject {
         WindowFixture f;
         f.setGrid(kSolution);
         f.window->Command5_Click();
-        QCOMPARE(f.message(), q(kBoardSolved));
-        QCOMPARE(f.grid(), q(kSolution));
+        QCOMPARE(f.message(), qs(kBoardSolved));
+        QCOMPARE(f.grid(), qs(kSolution));
     }
 
     void solveStopsAtTheFirstGuessWhenBackupsCannotBeWritten() {
@@ -85,7 +82,7 @@ class Form1Commands : public QObject {
         f.platform.appDir = QString::fromStdString(f.file("missing-dir"));
         f.setGrid(kHardPuzzle);
         f.window->Command5_Click();
-        QCOMPARE(f.message(), q(kErrorSavingBoard));
+        QCOMPARE(f.message(), qs(kErrorSavingBoard));
         QCOMPARE(f.window->engine().guessDepth, 0);
         // Only singles were filled; every given is still there.
         for (int i = 0; i < 81; ++i) {
@@ -99,7 +96,7 @@ class Form1Commands : public QObject {
         f.setGrid(kPuzzle);
         f.window->showMessage(QStringLiteral("before"), false);
         f.window->Command6_Click();
-        QCOMPARE(f.grid(), q(kPuzzle));
+        QCOMPARE(f.grid(), qs(kPuzzle));
         QCOMPARE(f.message(), QStringLiteral("before"));
         // Cell (0, 2) of the puzzle can hold 1, 2 or 4.
         QTest::mouseClick(f.window->cell(2), Qt::LeftButton);
@@ -148,7 +145,7 @@ class Form1Commands : public QObject {
         f.platform.answers = {name};
         f.window->Command4_Click();
         QCOMPARE(f.platform.inputs.back().title, QStringLiteral("Load"));
-        QCOMPARE(f.grid(), q(kPuzzle));
+        QCOMPARE(f.grid(), qs(kPuzzle));
         QCOMPARE(f.message(), QString());
     }
 
@@ -158,7 +155,7 @@ class Form1Commands : public QObject {
         f.window->showMessage(QStringLiteral("keep"), false);
         f.window->Command3_Click();
         f.window->Command4_Click();
-        QCOMPARE(f.grid(), q(kPuzzle));
+        QCOMPARE(f.grid(), qs(kPuzzle));
         QCOMPARE(f.message(), QStringLiteral("keep"));
         QVERIFY(fs::is_empty(f.dir.path()));
     }
@@ -169,7 +166,7 @@ class Form1Commands : public QObject {
         f.platform.answers = {QStringLiteral("nothing")};
         f.window->Command4_Click();
         QCOMPARE(f.grid(), QString(81, '.'));
-        QCOMPARE(f.message(), q(kErrorLoadingBoard));
+        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
         QVERIFY(f.window->flasher().isActive());
     }
 
@@ -181,8 +178,8 @@ class Form1Commands : public QObject {
         writeText(f.file("short.sudoku"), text);
         f.platform.answers = {QStringLiteral("short")};
         f.window->Command4_Click();
-        QCOMPARE(f.grid(), q(kSolution.substr(0, 40)) + QString(41, '.'));
-        QCOMPARE(f.message(), q(kErrorLoadingBoard));
+        QCOMPARE(f.grid(), qs(kSolution.substr(0, 40)) + QString(41, '.'));
+        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
     }
 
     void savingWhereItCannotBeWrittenReportsAndChangesNothing() {
@@ -190,8 +187,8 @@ class Form1Commands : public QObject {
         f.setGrid(kPuzzle);
         f.platform.answers = {QStringLiteral("sub/dir/board")};
         f.window->Command3_Click();
-        QCOMPARE(f.message(), q(kErrorSavingBoard));
-        QCOMPARE(f.grid(), q(kPuzzle));
+        QCOMPARE(f.message(), qs(kErrorSavingBoard));
+        QCOMPARE(f.grid(), qs(kPuzzle));
     }
 
     void closingRemovesBackupsHereOnlyAndSaysGoodbye() {

@@ -16,9 +16,6 @@ namespace fs = std::filesystem;
 class Form1Hostile : public QObject {
     Q_OBJECT
 
-    static QString q(std::string_view text) {
-        return QString::fromLatin1(text.data(), qsizetype(text.size()));
-    }
     static bool onlyDigits(const WindowFixture& f) {
         Board board = f.window->engine().board;
         for (int i = 0; i < 81; ++i) {
@@ -39,7 +36,7 @@ class Form1Hostile : public QObject {
         QCOMPARE(::mkfifo(f.file("pipe.sudoku").c_str(), 0600), 0);
         f.platform.answers = {QStringLiteral("pipe")};
         f.window->Command4_Click();
-        QCOMPARE(f.message(), q(kErrorLoadingBoard));
+        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
         QVERIFY(f.window->flasher().isActive());
     }
 
@@ -62,9 +59,9 @@ class Form1Hostile : public QObject {
         f.window->showMessage(QString(), false);
         f.platform.answers = {name};
         f.window->Command3_Click();
-        QCOMPARE(f.message(), q(kErrorSavingBoard));
+        QCOMPARE(f.message(), qs(kErrorSavingBoard));
         QVERIFY(f.window->flasher().isActive());
-        QCOMPARE(f.grid(), q(kPuzzle));
+        QCOMPARE(f.grid(), qs(kPuzzle));
     }
 
     void solveWithAnUnwritableApplicationDirectoryStopsAtTheFirstGuess() {
@@ -76,8 +73,8 @@ class Form1Hostile : public QObject {
         }
         f.setGrid(kHardPuzzle);
         f.window->Command5_Click();
-        QCOMPARE(f.message(), q(kErrorSavingBoard));
-        QCOMPARE(f.grid(), q(kHardPuzzle));
+        QCOMPARE(f.message(), qs(kErrorSavingBoard));
+        QCOMPARE(f.grid(), qs(kHardPuzzle));
         QCOMPARE(f.window->engine().guessDepth, 0);
     }
 
@@ -88,7 +85,7 @@ class Form1Hostile : public QObject {
         QCOMPARE(f.window->engine().guessDepth, 1);
         QVERIFY(fs::remove(f.file("backup0.bak")));
         stepUntilBackOut(f);
-        QCOMPARE(f.message(), q(kErrorLoadingBoard));
+        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
         QVERIFY(onlyDigits(f));
     }
 
@@ -98,7 +95,7 @@ class Form1Hostile : public QObject {
         f.window->Command1_Click();
         writeText(f.file("backup0.bak"), "4\r\n999\r\n\x01\x02garbage");
         stepUntilBackOut(f);
-        QCOMPARE(f.message(), q(kErrorLoadingBoard));
+        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
         QVERIFY(onlyDigits(f));
         QCOMPARE(f.window->cell(0)->text(), QStringLiteral("4")); // read before the error
     }

@@ -13,6 +13,10 @@
 
 namespace cellwright::test {
 
+inline QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // A loaded, active window over the fake platform, with a private application
 // directory.
 struct WindowFixture {
