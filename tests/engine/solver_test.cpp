@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace cellwright {
 namespace {
@@ -300,6 +301,46 @@ TEST_F(SolverPass, EveryPassSetsItsResult) {
     EXPECT_FALSE(pass()); // a back-out above depth 0
     load(deadEndBoard());
     EXPECT_TRUE(pass()); // and at depth 0
+}
+
+// Simple filling works from unit masks; it must leave exactly what the sweep's
+// definition leaves, alone and inside a pass.
+TEST(SimpleFilling, PassMatchesAnalysisThenSweepOnRandomBoards) {
+    std::mt19937 rng(2024);
+    int compared = 0;
+    for (int round = 0; round < 4000; ++round) {
+        Board board = boardOf(test::kSolution);
+        for (int i = 0; i < kCellCount; ++i) {
+            if (static_cast<int>(rng() % 100) < 30 + round % 60) {
+                ASSERT_TRUE(board.setDigit(i, 0));
+            }
+        }
+        Board reference = board;
+        if (getMinProbability(reference) != 1)
+            continue;
+        // The sweep by its definition: each empty cell in turn, recomputed
+        // from the digits as they stand, filled when one candidate is left.
+        Board standalone = reference;
+        for (int i = 0; i < kCellCount; ++i) {
+            if (reference.digit(i) != 0)
+                continue;
+            std::int16_t last = 0;
+            const auto row = static_cast<std::int16_t>(rowOf(i));
+            const auto col = static_cast<std::int16_t>(colOf(i));
+            if (findProbables(reference, row, col, last) == 1) {
+                ASSERT_TRUE(reference.setDigit(i, last));
+            }
+        }
+        solveSimpleCells(standalone);
+        ASSERT_EQ(standalone, reference) << "round " << round;
+        EngineState state;
+        state.board = board;
+        MemoryBackups host;
+        ASSERT_FALSE(solveBoard(state, host));
+        ASSERT_EQ(state.board, reference) << "round " << round;
+        ++compared;
+    }
+    EXPECT_GT(compared, 1000);
 }
 
 struct WholeSolve {
