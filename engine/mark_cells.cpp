@@ -1,7 +1,6 @@
 #include "engine/mark_cells.hpp"
 
 #include "engine/candidates.hpp"
-#include "engine/digit_units.hpp"
 
 #include <array>
 
@@ -13,6 +12,60 @@
 namespace cellwright::detail {
 
 namespace {
+
+// Which digits each row, column and box holds. Built once per pass from the
+// digits; this gives every cell's marks with three ORs instead of reading its
+// 27 peers, with identical results.
+class DigitUnits {
+  public:
+    using Mask = Board::Mask;
+    using Masks = std::array<Mask, kSize>;
+
+    struct CellUnits {
+        std::uint8_t row, col, box;
+    };
+    static CellUnits unitsOf(int index) { return kCells[index]; }
+
+    explicit DigitUnits(const Board& board) {
+        const auto& bits = board.digitBits();
+        std::array<unsigned, kSize> rowSum{}, colSum{}, boxSum{};
+        for (int row = 0; row < kSize; ++row) {
+            for (int col = 0; col < kSize; ++col) {
+                const Mask bit = bits[gridIndex(row, col)];
+                const int box = boxOf(row, col);
+                rows[row] |= bit;
+                cols[col] |= bit;
+                boxes[box] |= bit;
+                rowSum[row] += bit;
+                colSum[col] += bit;
+                boxSum[box] += bit;
+            }
+        }
+        // Distinct bits add up to their OR; a digit held twice makes the sum larger.
+        for (int n = 0; n < kSize; ++n)
+            repeated |= rowSum[n] != rows[n] || colSum[n] != cols[n] || boxSum[n] != boxes[n];
+    }
+
+    // The marks findProbables gives an empty cell with the digits as they stand.
+    Mask marksOfEmptyCell(int index) const {
+        const CellUnits u = kCells[index];
+        return static_cast<Mask>(~(rows[u.row] | cols[u.col] | boxes[u.box]) & Board::kAllMarks);
+    }
+
+    Masks rows{}, cols{}, boxes{};
+    bool repeated = false; // some unit holds a digit twice
+
+  private:
+    static constexpr std::array<CellUnits, kCellCount> kCells = [] {
+        std::array<CellUnits, kCellCount> cells{};
+        for (int i = 0; i < kCellCount; ++i) {
+            cells[i] =
+                CellUnits{static_cast<std::uint8_t>(rowOf(i)), static_cast<std::uint8_t>(colOf(i)),
+                          static_cast<std::uint8_t>(boxOf(rowOf(i), colOf(i)))};
+        }
+        return cells;
+    }();
+};
 
 // A board on which some unit holds a digit twice: each filled cell is emptied in
 // turn, exactly as the marks are defined. Rare (it ends any search), so plain.

@@ -78,6 +78,7 @@ void Form1::buildControls() {
                                    layout::kLabelHeight));
     Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1_->setWordWrap(false);
+    Label1_->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);

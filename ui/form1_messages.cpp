@@ -37,7 +37,6 @@ void Form1::setLabelColour(int colour) {
     QPalette palette = Label1_->palette();
     const QColor qColour(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     palette.setColor(QPalette::WindowText, qColour);
-    palette.setColor(QPalette::Window, palette.color(QPalette::Window));
     Label1_->setPalette(palette);
 }
 
