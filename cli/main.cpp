@@ -4,6 +4,7 @@
 #include "cli/solve_run.hpp"
 #include "files/board_file.hpp"
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <thread>
@@ -20,6 +21,12 @@ constexpr int kNotSolved = 1;
 constexpr int kBadInput = 2;
 
 int run(const Options& options) {
+    std::error_code error;
+    if (options.backupDir && !std::filesystem::is_directory(*options.backupDir, error)) {
+        std::cerr << "cellwright-solve: --backup-dir " << *options.backupDir
+                  << ": not a directory\n";
+        return kBadInput;
+    }
     const bool collection = options.linesFile.has_value();
     const PuzzleSet set = collection ? readPuzzleLines(*options.linesFile, std::cerr)
                                      : readBoardFiles(options.boardFiles, std::cerr);

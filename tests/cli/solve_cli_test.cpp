@@ -128,6 +128,9 @@ TEST_F(SolveCli, ExitStatuses) {
     EXPECT_EQ(run("--format xml x").status, 2);
     EXPECT_EQ(run("").status, 2);
     EXPECT_EQ(run("--jobs 0 x").status, 2);
+    EXPECT_EQ(
+        run("--backup-dir " + dir.file("nowhere") + " " + board(test::kPuzzle, "c.sudoku")).status,
+        2);
     EXPECT_EQ(run(board(test::kPuzzle, "a.sudoku") + " " + board(test::kPuzzle, "b.sudoku") +
                   " -o " + dir.file("o"))
                   .status,
