@@ -49,20 +49,6 @@ class Board {
 
     const std::array<Value, kCellCount>& digits() const { return digits_; }
 
-    // Puts 81 digits into layer 0 at once, if every one is 0..9; otherwise
-    // nothing changes and the caller is told.
-    [[nodiscard]] bool setDigits(const std::array<Value, kCellCount>& digits) {
-        bool valid = true;
-        for (const Value v : digits)
-            valid &= v >= 0 && v <= 9;
-        if (!valid)
-            return false;
-        digits_ = digits;
-        for (int i = 0; i < kCellCount; ++i)
-            bits_[i] = bitOf(digits[i]);
-        return true;
-    }
-
     // Layer 0 of another board, taken over as it stands (it is valid there).
     void copyDigitsFrom(const Board& other) {
         digits_ = other.digits_;
