@@ -9,7 +9,6 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 namespace cellwright::cli {
 

@@ -24,7 +24,6 @@ class DigitUnits {
     struct CellUnits {
         std::uint8_t row, col, box;
     };
-    static CellUnits unitsOf(int index) { return kCells[index]; }
 
     explicit DigitUnits(const Board& board) {
         const auto& bits = board.digitBits();

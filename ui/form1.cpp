@@ -151,7 +151,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    platform_.deleteFiles(platform_.applicationDirectory(), QStringLiteral("backup*.bak"));
+    solverHost_.deleteBackups(); // the same files a solved board removes
     platform_.messageBox(kFarewellText, kFarewellTitle);
     event->accept();
 }

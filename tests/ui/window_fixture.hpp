@@ -28,6 +28,7 @@ struct WindowFixture {
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("window did not become active");
+        flashingAfterLoad = window->flasher().isActive();
         window->flasher().stop(); // ticks are driven by hand
     }
     ~WindowFixture() {
@@ -61,6 +62,7 @@ struct WindowFixture {
 
     TempDir dir;
     FakePlatform platform;
+    bool flashingAfterLoad = false;
     std::unique_ptr<Form1> window;
 };
 
