@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/cell_set.hpp"
 #include "engine/grid_geometry.hpp"
 
 #include <array>
@@ -36,8 +37,31 @@ class Board {
     [[nodiscard]] bool setDigit(int index, int value) {
         if (value < 0 || value > 9)
             return false;
+        const Mask old = bits_[index];
+        const Mask now = bitOf(value);
         digits_[index] = static_cast<Value>(value);
-        bits_[index] = bitOf(value);
+        bits_[index] = now;
+        const CellUnits cell = kCellUnits[index];
+        Mask& row = units_.rows[cell.row];
+        Mask& col = units_.cols[cell.col];
+        Mask& box = units_.boxes[cell.box];
+        if (clashFree_) { // no other cell of these units holds the old digit
+            row = static_cast<Mask>(row & ~old);
+            col = static_cast<Mask>(col & ~old);
+            box = static_cast<Mask>(box & ~old);
+            clashFree_ = ((row | col | box) & now) == 0;
+        }
+        row |= now;
+        col |= now;
+        box |= now;
+        if (cellsCurrent_) {
+            if (old == 0 && now != 0 && clashFree_) { // a peer may no longer take this digit
+                open_[value - 1] = minus(open_[value - 1], kPeersAndSelf[index]);
+                empty_ = minus(empty_, kSingleCell[index]);
+            } else if (old != now) {
+                cellsCurrent_ = false;
+            }
+        }
         return true;
     }
     [[nodiscard]] bool setDigit(int row, int col, int value) {
@@ -53,6 +77,11 @@ class Board {
     void copyDigitsFrom(const Board& other) {
         digits_ = other.digits_;
         bits_ = other.bits_;
+        units_ = other.units_;
+        clashFree_ = other.clashFree_;
+        open_ = other.open_;
+        empty_ = other.empty_;
+        cellsCurrent_ = other.cellsCurrent_;
     }
 
     // Each cell's digit as a mark bit (bit d-1 for digit d, 0 when empty), kept
@@ -61,14 +90,51 @@ class Board {
     // For the passes that rewrite every cell's marks at once; they write only 9-bit masks.
     std::array<Mask, kCellCount>& allMarks() { return marks_; }
 
+    // Which digits each row, column and box holds, for the passes that work
+    // unit by unit. While clashFree() they follow every change of layer 0. A
+    // board on which a unit held a digit twice (or that was mended by clearing
+    // one of the two since) must be refreshed first; refreshUnits() tells
+    // whether a unit holds a digit twice now. After a refresh, filling empty
+    // cells keeps the units current even on a clashing board.
+    struct Units {
+        std::array<Mask, kSize> rows{}, cols{}, boxes{};
+    };
+    const Units& units() const { return units_; }
+    // The digits the units of a cell leave open.
+    Mask openDigits(int index) const {
+        const CellUnits cell = kCellUnits[index];
+        return static_cast<Mask>(
+            ~(units_.rows[cell.row] | units_.cols[cell.col] | units_.boxes[cell.box]) & kAllMarks);
+    }
+    bool clashFree() const { return clashFree_; }
+    bool refreshUnits();
+
+    // Where each digit may still go: openCells(d) holds every empty cell whose
+    // row, column and box lack d (filled cells may linger in it; emptyCells()
+    // tells them apart). Filling cells of a clash-free board keeps them
+    // current; any other change leaves them to refreshCells(), which needs a
+    // clash-free board with current units.
+    const CellSet& openCells(int digit) const { return open_[digit - 1]; }
+    const CellSet& emptyCells() const { return empty_; }
+    bool cellsCurrent() const { return cellsCurrent_; }
+    void refreshCells();
+
     // All 810 values of the cube become 0.
     void clear() {
         digits_.fill(0);
         bits_.fill(0);
         marks_.fill(0);
+        units_ = Units{};
+        clashFree_ = true;
+        open_.fill(kAllCells);
+        empty_ = kAllCells;
+        cellsCurrent_ = true;
     }
 
-    bool operator==(const Board&) const = default;
+    // The cube's values; the unit bookkeeping follows from layer 0.
+    bool operator==(const Board& other) const {
+        return digits_ == other.digits_ && marks_ == other.marks_;
+    }
 
   private:
     static Mask bitOf(int value) { return static_cast<Mask>((1U << value) >> 1); }
@@ -76,6 +142,11 @@ class Board {
     std::array<Value, kCellCount> digits_{};
     std::array<Mask, kCellCount> bits_{};
     std::array<Mask, kCellCount> marks_{};
+    Units units_{};
+    bool clashFree_ = true;
+    std::array<CellSet, kSize> open_{};
+    CellSet empty_{};
+    bool cellsCurrent_ = false;
 };
 
 constexpr Board::Mask digitBit(int digit) {

@@ -43,7 +43,7 @@ void doProbCheck(Board& arr) {
 }
 
 std::int16_t getMinProbability(Board& arr) {
-    return detail::chosenMarkAllCells()(arr);
+    return detail::chosenMarkAllCells()(arr).code;
 }
 
 void clearProbables(Board& arr) {

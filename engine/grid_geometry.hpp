@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace cellwright {
@@ -29,5 +30,20 @@ constexpr int boxStart(int n) {
 constexpr int boxOf(int row, int col) {
     return 3 * (row / 3) + col / 3;
 }
+
+// The row, column and box of each cell, looked up rather than divided out on
+// the solver's hot paths.
+struct CellUnits {
+    std::uint8_t row, col, box;
+};
+inline constexpr std::array<CellUnits, kCellCount> kCellUnits = [] {
+    std::array<CellUnits, kCellCount> cells{};
+    for (int i = 0; i < kCellCount; ++i) {
+        cells[i] =
+            CellUnits{static_cast<std::uint8_t>(rowOf(i)), static_cast<std::uint8_t>(colOf(i)),
+                      static_cast<std::uint8_t>(boxOf(rowOf(i), colOf(i)))};
+    }
+    return cells;
+}();
 
 } // namespace cellwright

@@ -26,9 +26,10 @@ bool MemoryBackups::loadBackup(std::int16_t level, Board& arr) {
 
 SolveResult solveToEnd(EngineState& state, SolverHost& host) {
     SolveResult result;
+    const bool quiet = host.keepsBoardWhenLoadFails();
     bool done = false;
     while (!done) {
-        done = solveBoard(state, host);
+        done = quiet ? solveBoardQuietly(state, host) : solveBoard(state, host);
         ++result.passes;
         if (state.guessDepth > result.maxDepth)
             result.maxDepth = state.guessDepth;

@@ -44,6 +44,7 @@ class MemoryBackups final : public HeadlessHost {
     bool saveBackup(std::int16_t level, const Board& arr) override;
     bool loadBackup(std::int16_t level, Board& arr) override;
     void deleteBackups() override { present_.reset(); }
+    bool keepsBoardWhenLoadFails() const override { return true; }
 
   private:
     std::array<Board, kMaxGuessDepth + 1> saved_{}; // layer 0 only is used
@@ -56,7 +57,8 @@ struct SolveResult {
 };
 
 // What the "Solve" button does after copying the grid: passes until one says
-// solving has ended.
+// solving has ended. Quiet passes where the host allows them; the outcome is
+// the same.
 SolveResult solveToEnd(EngineState& state, SolverHost& host);
 
 } // namespace cellwright

@@ -1,6 +1,8 @@
 #include "engine/solver.hpp"
 
 #include "engine/candidates.hpp"
+#include "engine/cell_analysis.hpp"
+#include "engine/mark_cells.hpp"
 #include "engine/messages.hpp"
 
 #include <array>
@@ -10,31 +12,72 @@ namespace cellwright {
 
 namespace {
 
+// The marks of a pass that analysed the board without writing them. They are
+// written, from the digits the analysis saw, before the pass ends the search
+// or changes the board in a way after which it might, and before the next pass
+// stops at the guess limit (it reads these marks as they stand).
+class PendingMarks {
+  public:
+    PendingMarks(Board& board, bool pending) : board_(board), pending_(pending) {}
+    void write() {
+        if (pending_)
+            (void)detail::chosenMarkAllCells()(board_);
+        pending_ = false;
+    }
+    bool pending() const { return pending_; }
+
+  private:
+    Board& board_;
+    bool pending_;
+};
+
 // Abandons the current guess level: restores the board from before the guess
-// of the level below, whose entry still names its next candidate.
-bool backOut(EngineState& state, SolverHost& host) {
+// of the level below, whose entry still names its next candidate. The board
+// is unchanged since the analysis unless the marks are written.
+bool backOut(EngineState& state, SolverHost& host, PendingMarks& marks) {
     if (state.guessDepth <= 0) {
+        marks.write();
         host.showMessage(kBoardUnsolvable, true);
         return true;
     }
     state.guessStack[state.guessDepth].nextCandidate = 0;
     --state.guessDepth;
-    return !host.loadBackup(state.guessDepth, state.board);
+    if (host.loadBackup(state.guessDepth, state.board))
+        return false;
+    marks.write(); // a quiet pass runs only where a failed load leaves the board as it was
+    return true;
 }
 
-bool guessStep(EngineState& state, SolverHost& host, std::int16_t m) {
+// Guesses at the first empty cell with the fewest (m) candidates: the cell
+// getCell finds from the marks, or, in a quiet pass, the one the analysis has
+// already located (the same cell, with the candidates its marks would hold).
+bool guessStep(EngineState& state, SolverHost& host, const detail::Analysis& analysis,
+               PendingMarks& marks) {
     const std::int16_t d = state.guessDepth;
-    if (!host.saveBackup(d, state.board))
+    if (!host.saveBackup(d, state.board)) {
+        marks.write();
         return true;
+    }
     GuessEntry& entry = state.guessStack[d];
     ProbList probList{};
-    getCell(m, state.board, entry.row, entry.col, probList);
+    if (marks.pending()) {
+        const int cell = analysis.firstAtMin;
+        entry.row = static_cast<std::int16_t>(rowOf(cell));
+        entry.col = static_cast<std::int16_t>(colOf(cell));
+        int listed = 0;
+        for (Board::Mask open = state.board.openDigits(cell); open != 0; open &= open - 1)
+            probList[listed++] = static_cast<std::int16_t>(std::countr_zero(open) + 1);
+    } else {
+        getCell(analysis.code, state.board, entry.row, entry.col, probList);
+    }
     // A position past the list (left by edits between two steps) means the
     // level's candidates are used up, like a 0 inside it.
     const int position = entry.nextCandidate;
     const std::int16_t v = position >= 0 && position < kSize ? probList[position] : 0;
     if (v == 0)
-        return backOut(state, host);
+        return backOut(state, host, marks);
+    if (entry.nextCandidate >= 8 || d >= kMaxGuessDepth)
+        marks.write(); // this pass backs out after the guess, or the next one stops
     (void)state.board.setDigit(entry.row, entry.col, v);
     ++entry.nextCandidate;
     host.guessPlaced();
@@ -43,70 +86,80 @@ bool guessStep(EngineState& state, SolverHost& host, std::int16_t m) {
         return false;
     }
     // The ninth candidate was just placed: nothing is left to retry here.
-    return backOut(state, host);
+    return backOut(state, host, marks);
 }
 
-} // namespace
+void sweepSimpleCells(Board& arr, int from) {
+    using Mask = Board::Mask;
+    if (!arr.clashFree())
+        (void)arr.refreshUnits(); // filling empty cells keeps them current from here
+    const auto& bits = arr.digitBits();
+    const Board::Units& units = arr.units();
+    auto& marks = arr.allMarks();
+    for (int i = from; i < kCellCount; ++i) {
+        if (bits[i] != 0)
+            continue;
+        // From the digits as they stand now, so a digit placed earlier in this
+        // sweep counts: two peers with the same single candidate do not both
+        // receive it.
+        const CellUnits cell = kCellUnits[i];
+        const auto held = units.rows[cell.row] | units.cols[cell.col] | units.boxes[cell.box];
+        const auto open = static_cast<Mask>(~held & Board::kAllMarks);
+        marks[i] = open;
+        if (open != 0 && (open & (open - 1)) == 0) // a single candidate
+            (void)arr.setDigit(i, std::countr_zero(open) + 1);
+    }
+}
 
-bool solveBoard(EngineState& state, SolverHost& host) {
+// One pass; a quiet one leaves the marks unwritten where no one can read them.
+bool runPass(EngineState& state, SolverHost& host, bool quiet) {
     if (state.guessDepth > kMaxGuessDepth) {
         host.showMessage(kGuessLimitReached, true);
         host.deleteBackups();
         return true;
     }
-    const std::int16_t m = getMinProbability(state.board);
+    Board& board = state.board;
+    const detail::Analysis analysis =
+        quiet ? detail::analyseWithoutMarks(board) : detail::chosenMarkAllCells()(board);
+    PendingMarks marks(board, quiet);
+    const std::int16_t m = analysis.code;
     if (m == 0)
-        return backOut(state, host);
+        return backOut(state, host, marks);
     if (m == kNoEmptyCell) {
+        marks.write();
         host.showMessage(kBoardSolved, true);
         host.deleteBackups();
         return true;
     }
     if (m == kClash) {
+        marks.write();
         host.showMessage(kBoardUnsolvable, true);
         return true;
     }
     if (m == 1) {
-        solveSimpleCells(state.board);
+        // The cells before the first single already carry the marks the sweep
+        // would give them: nothing has been placed yet.
+        if (quiet)
+            detail::sweepWithoutMarks(board, analysis.firstAtMin);
+        else
+            sweepSimpleCells(board, analysis.firstAtMin);
         return false;
     }
-    return guessStep(state, host, m);
+    return guessStep(state, host, analysis, marks);
+}
+
+} // namespace
+
+bool solveBoard(EngineState& state, SolverHost& host) {
+    return runPass(state, host, false);
+}
+
+bool solveBoardQuietly(EngineState& state, SolverHost& host) {
+    return runPass(state, host, true);
 }
 
 void solveSimpleCells(Board& arr) {
-    using Mask = Board::Mask;
-    const auto& bits = arr.digitBits();
-    auto& marks = arr.allMarks();
-    std::array<Mask, kSize> rows{}, cols{}, boxes{};
-    for (int row = 0; row < kSize; ++row) {
-        Mask held = 0;
-        for (int col = 0; col < kSize; ++col) {
-            const Mask bit = bits[gridIndex(row, col)];
-            held |= bit;
-            cols[col] |= bit;
-            boxes[boxOf(row, col)] |= bit;
-        }
-        rows[row] = held;
-    }
-    for (int row = 0; row < kSize; ++row) {
-        for (int col = 0; col < kSize; ++col) {
-            const int i = gridIndex(row, col);
-            if (bits[i] != 0)
-                continue;
-            // Recomputed from the digits as they stand now, so a digit placed
-            // earlier in this sweep counts: two peers with the same single
-            // candidate do not both receive it.
-            Mask& box = boxes[boxOf(row, col)];
-            const Mask open = static_cast<Mask>(~(rows[row] | cols[col] | box) & Board::kAllMarks);
-            marks[i] = open;
-            if (open != 0 && (open & (open - 1)) == 0) { // a single candidate
-                (void)arr.setDigit(i, std::countr_zero(open) + 1);
-                rows[row] |= open;
-                cols[col] |= open;
-                box |= open;
-            }
-        }
-    }
+    sweepSimpleCells(arr, 0);
 }
 
 } // namespace cellwright

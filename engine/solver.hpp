@@ -20,6 +20,9 @@ class SolverHost {
     virtual void showMessage(std::string_view msgval, bool flashit) = 0;
     // Told after a guess has been placed on the board; for statistics.
     virtual void guessPlaced() {}
+    // Whether a loadBackup that fails leaves the board untouched (a file read
+    // that breaks off has already changed some cells).
+    virtual bool keepsBoardWhenLoadFails() const { return false; }
 
   protected:
     ~SolverHost() = default;
@@ -33,6 +36,13 @@ class SolverHost {
 // too: going on could report a solvable board unsolvable, or solve a board that
 // no longer holds the user's givens.
 bool solveBoard(EngineState& state, SolverHost& host);
+
+// The same pass for a loop that reads no marks until its last pass: the marks
+// are only written where they could be read (by that last pass, or by the
+// next one when it stops at the guess limit), and then exactly as solveBoard
+// leaves them. Board, guesses, backups and messages are those of solveBoard.
+// Only for a host that keeps the board when a load fails.
+bool solveBoardQuietly(EngineState& state, SolverHost& host);
 
 // Fills, in one row-major sweep, every empty cell that has a single candidate
 // when the sweep reaches it (digits placed earlier in the sweep count).

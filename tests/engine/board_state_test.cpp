@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace cellwright {
 namespace {
 
@@ -35,6 +37,95 @@ TEST(BoardState, LayerZeroRefusesAnythingButZeroToNine) {
     EXPECT_EQ(board.digit(4, 4), 7) << "a refused value must leave the cell as it was";
     EXPECT_TRUE(board.setDigit(4, 4, 0));
     EXPECT_EQ(board.digit(4, 4), 0);
+}
+
+// What the unit masks and open cells must say, from the digits alone.
+struct Bookkeeping {
+    Board::Units units;
+    bool repeated = false;
+    CellSet empty;
+    std::array<CellSet, kSize> open{};
+};
+
+Bookkeeping bookkeepingOf(const Board& board) {
+    Bookkeeping expected;
+    for (int i = 0; i < kCellCount; ++i) {
+        const CellUnits cell = kCellUnits[i];
+        if (const int v = board.digit(i); v != 0) {
+            const Board::Mask bit = digitBit(v);
+            expected.repeated |= ((expected.units.rows[cell.row] & bit) != 0) ||
+                                 ((expected.units.cols[cell.col] & bit) != 0) ||
+                                 ((expected.units.boxes[cell.box] & bit) != 0);
+            expected.units.rows[cell.row] |= bit;
+            expected.units.cols[cell.col] |= bit;
+            expected.units.boxes[cell.box] |= bit;
+        }
+    }
+    for (int i = 0; i < kCellCount; ++i) {
+        if (board.digit(i) != 0)
+            continue;
+        expected.empty |= CellSet::of(i);
+        const CellUnits cell = kCellUnits[i];
+        const auto held = expected.units.rows[cell.row] | expected.units.cols[cell.col] |
+                          expected.units.boxes[cell.box];
+        for (int d = 1; d <= kSize; ++d) {
+            if ((held & digitBit(d)) == 0)
+                expected.open[d - 1] |= CellSet::of(i);
+        }
+    }
+    return expected;
+}
+
+// The board keeps per-unit digit masks and each digit's open cells current as
+// layer 0 changes, or says they need refreshing; whatever the edits, what it
+// reports as current must be exact.
+TEST(BoardState, UnitMasksAndOpenCellsFollowEveryEdit) {
+    std::mt19937 rng(99);
+    Board board;
+    board.clear();
+    Board other;
+    other.clear();
+    int checked = 0;
+    for (int step = 0; step < 20000; ++step) {
+        // Mostly digits that fit, as a search places them; some that clash,
+        // and cells emptied or overwritten, as edits and loads do.
+        const int i = static_cast<int>(rng() % 81);
+        int v = 1 + static_cast<int>(rng() % 9);
+        if (const unsigned kind = rng() % 10; kind < 3) {
+            v = 0;
+        } else if (kind < 9) {
+            const Bookkeeping now = bookkeepingOf(board);
+            for (int k = 0; k < kSize && !now.open[v - 1].contains(i); ++k)
+                v = v % 9 + 1;
+        }
+        ASSERT_TRUE(board.setDigit(i, v));
+        if (step % 97 == 0)
+            std::swap(board, other);
+        if (step % 131 == 0)
+            board.copyDigitsFrom(other);
+        if (step % 150 == 0)
+            board.clear();
+
+        const Bookkeeping expected = bookkeepingOf(board);
+        if (!board.clashFree()) {
+            ASSERT_EQ(board.refreshUnits(), !expected.repeated) << "step " << step;
+        }
+        if (!board.clashFree())
+            continue;
+        ASSERT_FALSE(expected.repeated) << "step " << step;
+        ASSERT_EQ(board.units().rows, expected.units.rows) << "step " << step;
+        ASSERT_EQ(board.units().cols, expected.units.cols) << "step " << step;
+        ASSERT_EQ(board.units().boxes, expected.units.boxes) << "step " << step;
+        if (!board.cellsCurrent())
+            board.refreshCells();
+        ASSERT_EQ(board.emptyCells(), expected.empty) << "step " << step;
+        for (int d = 1; d <= kSize; ++d) {
+            ASSERT_EQ(board.openCells(d) & board.emptyCells(), expected.open[d - 1])
+                << "step " << step << " digit " << d;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 2000);
 }
 
 TEST(BoardState, GridIndexAndBoxes) {
