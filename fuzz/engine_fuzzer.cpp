@@ -1,7 +1,8 @@
 // Arbitrary boards solved pass by pass with in-memory backups. After every
 // pass: layer 0 within 0..9, guessDepth within 0..100, every guess-stack entry
 // above guessDepth with slot 2 at 0; a "Board Solved" board is a complete valid
-// grid holding every given.
+// grid holding every given. A second search with quiet passes must match the
+// first pass for pass, and in its marks whenever the search ends.
 #include "engine/headless_host.hpp"
 #include "engine/messages.hpp"
 #include "engine/solver.hpp"
@@ -38,9 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < kCellCount && static_cast<std::size_t>(i) < size; ++i)
         (void)state.board.setDigit(i, data[i] < 160 ? 0 : data[i] % 10);
     const Board givens = state.board;
+    EngineState quiet = state;
     MemoryBackups host;
+    MemoryBackups quietHost;
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         const bool done = solveBoard(state, host);
+        const bool quietDone = solveBoardQuietly(quiet, quietHost);
+        if (quietDone != done || quiet.board.digits() != state.board.digits() ||
+            quiet.guessStack != state.guessStack || quiet.guessDepth != state.guessDepth ||
+            quietHost.message() != host.message() || (done && !(quiet.board == state.board)))
+            std::abort();
         for (int i = 0; i < kCellCount; ++i) {
             if (state.board.digit(i) < 0 || state.board.digit(i) > 9)
                 std::abort();
