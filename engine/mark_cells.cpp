@@ -56,15 +56,12 @@ Analysis markAllCellsScalar(Board& arr) {
         return {markCellsOfClashingBoard(arr), -1};
     // Without a repeated digit a filled cell's own digit is held by no peer, so
     // its marks are those of its units plus its own digit.
-    const Board::Units& units = arr.units();
     const auto& bits = arr.digitBits();
     auto& marks = arr.allMarks();
     int smallest = kNoEmptyCell;
     int first = -1;
     for (int i = 0; i < kCellCount; ++i) {
-        const CellUnits cell = kCellUnits[i];
-        const auto held = units.rows[cell.row] | units.cols[cell.col] | units.boxes[cell.box];
-        const auto open = static_cast<Board::Mask>((~held & Board::kAllMarks) | bits[i]);
+        const auto open = static_cast<Board::Mask>(arr.openDigits(i) | bits[i]);
         marks[i] = open;
         if (bits[i] == 0 && countMarks(open) < smallest) {
             smallest = countMarks(open);

@@ -90,11 +90,9 @@ bool guessStep(EngineState& state, SolverHost& host, const detail::Analysis& ana
 }
 
 void sweepSimpleCells(Board& arr, int from) {
-    using Mask = Board::Mask;
     if (!arr.clashFree())
         (void)arr.refreshUnits(); // filling empty cells keeps them current from here
     const auto& bits = arr.digitBits();
-    const Board::Units& units = arr.units();
     auto& marks = arr.allMarks();
     for (int i = from; i < kCellCount; ++i) {
         if (bits[i] != 0)
@@ -102,9 +100,7 @@ void sweepSimpleCells(Board& arr, int from) {
         // From the digits as they stand now, so a digit placed earlier in this
         // sweep counts: two peers with the same single candidate do not both
         // receive it.
-        const CellUnits cell = kCellUnits[i];
-        const auto held = units.rows[cell.row] | units.cols[cell.col] | units.boxes[cell.box];
-        const auto open = static_cast<Mask>(~held & Board::kAllMarks);
+        const Board::Mask open = arr.openDigits(i);
         marks[i] = open;
         if (open != 0 && (open & (open - 1)) == 0) // a single candidate
             (void)arr.setDigit(i, std::countr_zero(open) + 1);
