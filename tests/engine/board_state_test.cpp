@@ -39,6 +39,22 @@ TEST(BoardState, LayerZeroRefusesAnythingButZeroToNine) {
     EXPECT_EQ(board.digit(4, 4), 0);
 }
 
+// Cell sets span two words; the sweep's "later cells" and "first cell" must be
+// right on both sides of the seam between them and at either end.
+TEST(BoardState, CellSetsOrderCellsRowMajorAcrossBothWords) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const CellSet later = CellSet::after(i);
+        for (int j = 0; j < kCellCount; ++j)
+            ASSERT_EQ(later.contains(j), j > i) << i << " " << j;
+        ASSERT_EQ(CellSet::of(i).first(), i);
+        if (i + 1 < kCellCount) {
+            ASSERT_EQ(later.first(), i + 1);
+        } else {
+            ASSERT_FALSE(later.any());
+        }
+    }
+}
+
 // What the unit masks and open cells must say, from the digits alone.
 struct Bookkeeping {
     Board::Units units;
