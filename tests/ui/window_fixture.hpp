@@ -1,12 +1,12 @@
 #pragma once
 
+#include "files/board_paths.hpp"
 #include "support/fake_platform.hpp"
 #include "support/temp_dir.hpp"
 #include "ui/form1.hpp"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -18,7 +18,7 @@ inline QString qs(std::string_view text) {
 }
 
 // A loaded, active window over the fake platform, with a private application
-// directory.
+// directory; the flash timer is stopped so that tests drive its ticks.
 struct WindowFixture {
     explicit WindowFixture(const QString& arguments = {}) {
         platform.appDir = QString::fromStdString(dir.path());
@@ -29,36 +29,36 @@ struct WindowFixture {
         if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("window did not become active");
         flashingAfterLoad = window->flasher().isActive();
-        window->flasher().stop(); // ticks are driven by hand
+        window->flasher().stop();
     }
-    ~WindowFixture() {
-        if (window)
-            window->hide();
-    }
+    ~WindowFixture() { window->hide(); }
 
-    QPushButton* button(const char* name) const {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    // Where the window keeps the solver's backup files.
+    std::string backupDirectory() const { return platform.appDir.toStdString(); }
+    std::string backup(int level) const {
+        return backupFilePath(backupDirectory(), static_cast<std::int16_t>(level));
+    }
+    std::string file(const std::string& name) const { return dir.file(name); }
+
+    SdkBox* cell(int index) const { return window->cell(index); }
+    int focusedCell() const {
+        auto* box = dynamic_cast<SdkBox*>(QApplication::focusWidget());
+        return box ? box->index() : -1;
     }
     QString message() const { return window->label()->text(); }
-    // The grid as 81 characters, '.' for an empty cell, '?' for anything else.
+    // The grid as 81 characters, '.' for an empty cell.
     QString grid() const {
         QString text;
-        for (int i = 0; i < 81; ++i) {
-            const QString cell = window->cell(i)->text();
-            text += cell.isEmpty() || cell == QLatin1String(" ") ? QChar('.')
-                    : cell.size() == 1                           ? cell[0]
-                                                                 : QChar('?');
-        }
+        for (int i = 0; i < kCellCount; ++i)
+            text += cell(i)->text().trimmed().isEmpty() ? QString('.') : cell(i)->text();
         return text;
     }
     void setGrid(std::string_view line) {
-        for (int i = 0; i < 81; ++i) {
-            const char ch = line[static_cast<std::size_t>(i)];
-            window->cell(i)->setText(ch == '.' ? QString() : QString(QChar(ch)));
-        }
+        for (int i = 0; i < kCellCount; ++i)
+            cell(i)->setText(line[static_cast<std::size_t>(i)] == '.'
+                                 ? QString()
+                                 : qs(line.substr(static_cast<std::size_t>(i), 1)));
     }
-    QWidget* focused() const { return QApplication::focusWidget(); }
-    std::string file(const std::string& name) const { return dir.file(name); }
 
     TempDir dir;
     FakePlatform platform;
