@@ -1,4 +1,5 @@
-// A whole search runs in fixed storage: every operator new is counted.
+// A whole search, and the clearing after it, run in fixed storage: every
+// operator new is counted.
 #include "engine/headless_host.hpp"
 #include "support/test_boards.hpp"
 
@@ -36,7 +37,9 @@ TEST(NoAllocation, AWholeSearchAllocatesNothing) {
     int passes = 0;
     while (!solveBoard(*state, *host))
         ++passes;
+    clearData(*state);
     EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(*state, EngineState{}) << "cleared after the search";
     EXPECT_GT(passes, 10);
     EXPECT_EQ(host->message(), "Board Solved");
 }

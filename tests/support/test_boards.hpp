@@ -3,6 +3,7 @@
 #include "engine/board.hpp"
 #include "files/puzzle_line.hpp"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -60,11 +61,7 @@ inline bool solves(const Board& board, std::string_view puzzle) {
         for (const int unit : {rowOf(i), 9 + colOf(i), 18 + boxOf(rowOf(i), colOf(i))})
             seen[static_cast<std::size_t>(unit)] |= 1U << v;
     }
-    for (const unsigned digits : seen) {
-        if (digits != 0x3FEU)
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(seen, [](unsigned digits) { return digits == 0x3FEU; });
 }
 
 } // namespace cellwright::test
