@@ -6,13 +6,10 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
-for path in lib/cellwright/cellwright lib/cellwright/cellwright-solve; do
-    [ -x "$prefix/$path" ] || { echo "missing $path"; exit 1; }
-done
-for link in cellwright cellwright-solve; do
-    [ -L "$prefix/bin/$link" ] || { echo "bin/$link is not a link"; exit 1; }
-    [ "$(readlink -f "$prefix/bin/$link")" = "$(readlink -f "$prefix/lib/cellwright/$link")" ] \
-        || { echo "bin/$link points elsewhere"; exit 1; }
+for prog in cellwright cellwright-solve; do
+    [ -x "$prefix/lib/cellwright/$prog" ] && [ -L "$prefix/bin/$prog" ] \
+        && [ "$(readlink -f "$prefix/bin/$prog")" = "$(readlink -f "$prefix/lib/cellwright/$prog")" ] \
+        || { echo "bin/$prog is not a link to the program in lib/cellwright"; exit 1; }
 done
 app=org.example.Cellwright
 for path in share/applications/$app.desktop share/mime/packages/$app.xml \

@@ -1,17 +1,42 @@
 #pragma once
 
 #include "files/board_paths.hpp"
-#include "support/fake_platform.hpp"
+#include "platform/platform.hpp"
 #include "support/temp_dir.hpp"
 #include "ui/form1.hpp"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QStringList>
 #include <QTest>
 
 #include <memory>
 
 namespace cellwright::test {
+
+// Records what the window asked of the platform ("title: text") and answers
+// what the test scripted. Files are real, in the directory the test names.
+class FakePlatform final : public Platform {
+  public:
+    QString inputBox(const QString& prompt, const QString& title) override {
+        inputs.push_back(title + ": " + prompt);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    void messageBox(const QString& text, const QString& title) override {
+        messages.push_back(title + ": " + text);
+    }
+    QString applicationDirectory() const override { return appDir; }
+    void deleteFiles(const QString& directory, const QString& pattern) override {
+        QDir dir(directory);
+        for (const QString& name : dir.entryList({pattern}, QDir::Files))
+            dir.remove(name);
+    }
+    QString commandLine() const override { return arguments; }
+
+    QString appDir, arguments;
+    QStringList answers, inputs, messages;
+};
 
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -38,7 +63,6 @@ struct WindowFixture {
     std::string backup(int level) const {
         return backupFilePath(backupDirectory(), static_cast<std::int16_t>(level));
     }
-    std::string file(const std::string& name) const { return dir.file(name); }
 
     SdkBox* cell(int index) const { return window->cell(index); }
     int focusedCell() const {
@@ -55,9 +79,7 @@ struct WindowFixture {
     }
     void setGrid(std::string_view line) {
         for (int i = 0; i < kCellCount; ++i)
-            cell(i)->setText(line[static_cast<std::size_t>(i)] == '.'
-                                 ? QString()
-                                 : qs(line.substr(static_cast<std::size_t>(i), 1)));
+            cell(i)->setText(qs(line.substr(static_cast<std::size_t>(i), 1)).remove('.'));
     }
 
     TempDir dir;
