@@ -2,7 +2,7 @@
 // same puzzle: the one of the benchmark collection that takes the most passes.
 #include "bench_puzzles.hpp"
 #include "cli/solve_run.hpp"
-#include "support/fake_platform.hpp"
+#include "support/window_fixture.hpp"
 #include "support/temp_dir.hpp"
 #include "ui/form1.hpp"
 

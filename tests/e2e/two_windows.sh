@@ -5,11 +5,11 @@
 source "$(dirname "$0")/common.sh"
 LONG=".................1....34..............52..1...1.6.........7.52..6.....8.1...9...."
 PUZZLE="37.6.......9.......2..8.16......5....9..1..8....4......58.6..9.......3.......7.42"
+SOLUTION="371649825869521437425783169186935274794216583532478916258364791647192358913857642"
 APP_DIR="$WORK/program $(printf '\xff')"
-board_file() { echo "$1" | fold -w1 | tr . 0 | sed 's/$/\r/' >"$2"; }
 folders() { find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'cellwright-*' | wc -l; }
-board_file "$LONG" "$WORK/long.sudoku"
-board_file "$PUZZLE" "$WORK/puzzle.sudoku"
+board_file_of "$LONG" >"$WORK/long.sudoku"
+board_file_of "$PUZZLE" >"$WORK/puzzle.sudoku"
 
 start_app "$WORK/puzzle.sudoku"
 SECOND="$WID"
@@ -30,6 +30,6 @@ xdotool windowfocus --sync "$WID"
 for _ in $(seq 20); do click_step; done
 click_save
 answer_prompt Save second
-check_solution "$APP_DIR/second.sudoku" "$PUZZLE"
+cmp <(board_file_of "$SOLUTION") "$APP_DIR/second.sudoku"
 [ "$(ls "$APP_DIR" | tr '\n' ' ')" = "cellwright second.sudoku " ] || { ls "$APP_DIR"; exit 1; }
 echo "two windows kept their own backups"

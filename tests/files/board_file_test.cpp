@@ -1,3 +1,5 @@
+// Board files: 81 records "d\r\n" written; 81 items read, tolerant of layout,
+// strict about values, and safe on anything the user may name.
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 #include "support/temp_dir.hpp"
@@ -10,162 +12,101 @@
 namespace cellwright {
 namespace {
 
-using test::readText;
-using test::writeText;
+using namespace test;
 
-std::string recordsOf(std::string_view line) {
+// The first n items of 1, 2, ..., 9, 1, 2, ... each followed by separator.
+std::string items(int n, std::string_view separator = "\r\n") {
     std::string text;
-    for (char ch : line)
-        text += std::string(1, ch == '.' ? '0' : ch) + "\r\n";
+    for (int i = 0; i < n; ++i)
+        text += std::to_string(1 + i % 9) + std::string(separator);
     return text;
 }
-
-std::string itemsText(int count, const std::string& separator) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += std::to_string(1 + i % 9) + separator;
-    return text;
+std::string itemsLine(int n) {
+    return items(n, "").substr(0, static_cast<std::size_t>(n));
 }
 
 class BoardFile : public ::testing::Test {
   protected:
-    test::TempDir dir;
-    std::string path = dir.file("board.sudoku");
+    TempDir dir;
+    std::string path = dir.file("mein Rätsel – 1.sudoku");
 };
 
-TEST_F(BoardFile, EmptyBoardIs81ZeroRecords) {
-    ASSERT_TRUE(writeBoardFile(path, Board{}));
+TEST_F(BoardFile, WritesOneRecordPerCellRowByRowOverWhateverWasThere) {
     std::string expected;
-    for (int i = 0; i < 81; ++i)
-        expected += "0\r\n";
-    EXPECT_EQ(readText(path), expected);
-    EXPECT_EQ(readText(path).size(), 243U);
-}
-
-TEST_F(BoardFile, MixedBoardIsWrittenRowByRow) {
-    ASSERT_TRUE(writeBoardFile(path, test::boardOf(test::kPuzzle)));
-    const std::string bytes = readText(path);
-    EXPECT_EQ(bytes.substr(0, 9), std::string("5\r\n3\r\n0\r\n"));
-    EXPECT_EQ(bytes, recordsOf(test::kPuzzle));
-}
-
-TEST_F(BoardFile, RoundTripGivesLayerZeroBack) {
-    const Board original = test::boardOf(test::kSolution);
-    ASSERT_TRUE(writeBoardFile(path, original));
-    Board loaded;
-    ASSERT_TRUE(readBoardFile(path, loaded));
-    EXPECT_EQ(loaded.digits(), original.digits());
-}
-
-TEST_F(BoardFile, RewritingALongerFileLeavesExactlyTheBoard) {
-    writeText(path, std::string(5000, '7'));
-    ASSERT_TRUE(writeBoardFile(path, test::boardOf(test::kPuzzle)));
-    EXPECT_EQ(readText(path), recordsOf(test::kPuzzle));
-    // And a shorter one is filled out to the whole board.
-    writeText(path, "1\r\n");
-    ASSERT_TRUE(writeBoardFile(path, Board{}));
-    EXPECT_EQ(readText(path).size(), 243U);
-}
-
-TEST_F(BoardFile, EightyItemsSetEightyCellsAndFail) {
-    writeText(path, itemsText(80, "\r\n"));
-    Board board;
-    ASSERT_TRUE(board.setDigit(80, 4));
-    EXPECT_FALSE(readBoardFile(path, board));
-    EXPECT_EQ(board.digit(79), 1 + 79 % 9);
-    EXPECT_EQ(board.digit(80), 4) << "the unread last cell keeps its value";
-}
-
-TEST_F(BoardFile, ItemsAfterThe81stAreIgnored) {
-    writeText(path, itemsText(81, "\r\n") + "5\r\nrubbish 99999\r\n");
-    Board board;
-    EXPECT_TRUE(readBoardFile(path, board));
-    EXPECT_EQ(board.digit(80), 9);
-}
-
-TEST_F(BoardFile, SeparatorsAndLineEndsAllReadTheSame) {
-    Board perLine;
-    writeText(path, itemsText(81, "\r\n"));
-    ASSERT_TRUE(readBoardFile(path, perLine));
-    for (const std::string separator : {",", " ", "\n", "\r", " , ", "\t"}) {
-        writeText(path, itemsText(81, separator));
-        Board board;
-        EXPECT_TRUE(readBoardFile(path, board)) << "separator [" << separator << "]";
-        EXPECT_EQ(board.digits(), perLine.digits()) << "separator [" << separator << "]";
+    for (const char ch : kPuzzle)
+        expected += std::string(1, ch == '.' ? '0' : ch) + "\r\n";
+    for (const std::size_t before : {0, 3, 5000}) {
+        writeText(path, std::string(before, '7'));
+        ASSERT_TRUE(writeBoardFile(path, boardOf(kPuzzle)));
+        EXPECT_EQ(readText(path), expected);
     }
 }
 
-TEST_F(BoardFile, NonNumberReadsAsZeroAndTheLoadGoesOn) {
-    writeText(path, "x\r\n\"7\"\r\n3abc\r\n,\r\n" + itemsText(77, "\r\n"));
-    Board board;
-    for (int i = 0; i < 4; ++i)
-        ASSERT_TRUE(board.setDigit(i, 8));
-    EXPECT_TRUE(readBoardFile(path, board));
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(board.digit(i), 0) << "item " << i;
-    EXPECT_EQ(board.digit(4), 1);
-}
-
-TEST_F(BoardFile, NumbersOutsideTheRangeFailAndKeepEarlierCells) {
-    for (const std::string bad : {"32768", "-32769", "99999999999999999999", "10", "-1", "32767"}) {
-        writeText(path, "4\r\n5\r\n" + bad + "\r\n" + itemsText(78, "\r\n"));
-        Board board;
-        ASSERT_TRUE(board.setDigit(2, 6));
-        EXPECT_FALSE(readBoardFile(path, board)) << bad;
-        EXPECT_EQ(board.digit(0), 4) << bad;
-        EXPECT_EQ(board.digit(1), 5) << bad;
-        EXPECT_EQ(board.digit(2), 6) << bad << " must not reach the board";
+// Each read starts from a board of 8s: a failed read keeps the cells it had not
+// reached, and the one whose value failed.
+TEST_F(BoardFile, ReadsEightyOneItems) {
+    const std::string eights(81, '8');
+    std::vector<std::tuple<std::string, bool, std::string>> cases = {
+        {" \t" + items(81), true, itemsLine(81)},
+        {items(81) + "5\r\nrubbish 99999\r\n", true, itemsLine(81)},
+        {"x\r\n\"7\"\r\n3abc\r\n,\r\n" + items(77), true, "...." + itemsLine(77)},
+        {"+5 -0 5- - 00009,,2 " + items(74, " "), true, "5...9.2" + itemsLine(74)},
+        {items(80), false, itemsLine(80) + "8"},
+        {"", false, eights},
+        // Large files are read a block at a time and given up as soon as they fail.
+        {std::string(8 << 20, '7'), false, eights},
+        {std::string(8 << 20, '\0'), false, "." + eights.substr(1)}};
+    for (const char* separator : {",", " , ", "\t", "\n", "\r"})
+        cases.emplace_back(items(81, separator), true, itemsLine(81));
+    for (const char* bad : {"32768", "-32769", "99999999999999999999", "32767", "10", "-1"})
+        cases.emplace_back("4\r\n5\r\n" + std::string(bad) + "\r\n" + items(78), false,
+                           "45" + eights.substr(2));
+    for (const auto& [text, ok, line] : cases) {
+        SCOPED_TRACE(text.substr(0, 40));
+        writeText(path, text);
+        Board fromFile = boardOf(eights), fromMemory = fromFile;
+        EXPECT_EQ(readBoardFile(path, fromFile), ok);
+        EXPECT_EQ(puzzleLineOf(fromFile), line);
+        EXPECT_EQ(readBoardItems(text, fromMemory), ok);
+        EXPECT_EQ(fromMemory, fromFile);
     }
 }
 
-TEST_F(BoardFile, MissingFileChangesNothing) {
-    Board board = test::boardOf(test::kPuzzle);
-    const Board before = board;
-    EXPECT_FALSE(readBoardFile(dir.file("nothing.sudoku"), board));
-    EXPECT_EQ(board, before);
-}
-
-TEST_F(BoardFile, NotARegularFileIsRefused) {
-    Board board;
-    EXPECT_FALSE(readBoardFile(dir.path(), board));
+TEST_F(BoardFile, RefusesWhatIsNotARegularFileAndNeverBlocks) {
     const std::string fifo = dir.file("pipe.sudoku");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(readBoardFile(fifo, board)) << "a FIFO must be refused, not block";
-    EXPECT_FALSE(readBoardFile("/dev/zero", board));
-}
-
-TEST_F(BoardFile, SavingIntoAMissingDirectoryFails) {
-    EXPECT_FALSE(writeBoardFile(dir.file("missing/board.sudoku"), Board{}));
+    for (const std::string& source :
+         {dir.file("missing"), dir.path(), fifo, std::string("/dev/zero")}) {
+        Board board = boardOf(kPuzzle);
+        EXPECT_FALSE(readBoardFile(source, board)) << source;
+        EXPECT_EQ(board, boardOf(kPuzzle)) << source;
+    }
     writeText(dir.file("plain"), "x");
-    EXPECT_FALSE(writeBoardFile(dir.file("plain/board.sudoku"), Board{}));
+    for (const std::string& target : {dir.file("missing/board"), dir.file("plain/board"),
+                                      std::string("/proc/board"), std::string("/dev/full"), fifo})
+        EXPECT_FALSE(writeBoardFile(target, Board{})) << target;
 }
 
-TEST_F(BoardFile, AValidLoadRightAfterAFailedOneWorks) {
-    Board board;
-    EXPECT_FALSE(readBoardFile(dir.file("missing.sudoku"), board));
-    EXPECT_FALSE(writeBoardFile(dir.file("missing/x.sudoku"), board));
-    ASSERT_TRUE(writeBoardFile(path, test::boardOf(test::kSolution)));
-    EXPECT_TRUE(readBoardFile(path, board));
-    EXPECT_EQ(board.digits(), test::boardOf(test::kSolution).digits());
-}
-
-TEST_F(BoardFile, Utf8PathWithSpaces) {
-    const std::string named = dir.file("mein Rätsel – 1.sudoku");
-    ASSERT_TRUE(writeBoardFile(named, test::boardOf(test::kPuzzle)));
-    Board board;
-    EXPECT_TRUE(readBoardFile(named, board));
-    EXPECT_EQ(board.digits(), test::boardOf(test::kPuzzle).digits());
-}
-
-TEST(BoardPaths, DotAnywhereMeansTheWholeFileName) {
-    EXPECT_EQ(boardFilePath("/app", "board1"), "/app/board1.sudoku");
-    EXPECT_EQ(boardFilePath("/app", "board1.txt"), "/app/board1.txt");
-    EXPECT_EQ(boardFilePath("/app", "my.board"), "/app/my.board");
-    EXPECT_EQ(boardFilePath("/app", ".hidden"), "/app/.hidden");
-    EXPECT_EQ(boardFilePath("/app", "end."), "/app/end.");
-    EXPECT_EQ(boardFilePath("/app", "board1 "), "/app/board1 .sudoku");
-    EXPECT_EQ(backupFilePath("/app", 0), "/app/backup0.bak");
+TEST(BoardPaths, NamesAndBackups) {
+    const std::pair<const char*, const char*> names[] = {
+        {"board1", "board1.sudoku"},
+        {"board1.txt", "board1.txt"},
+        {".hidden", ".hidden"},
+        {"end.", "end."},
+        {"b 1 ", "b 1 .sudoku"}}; // a dot: the whole name
+    for (const auto& [name, file] : names)
+        EXPECT_EQ(boardFilePath("/app", name), std::string("/app/") + file);
     EXPECT_EQ(backupFilePath("/app", 17), "/app/backup17.bak");
+}
+
+TEST(PuzzleLine, TakesEightyOneDigitsDotsOrZeros) {
+    std::string reason;
+    const std::string line = lineWith({{80, '0'}}, std::string(kPuzzle));
+    EXPECT_EQ(puzzleLineOf(boardOf(line + "\r")), lineWith({{80, '.'}}, line));
+    EXPECT_FALSE(parsePuzzleLine(line.substr(1), reason));
+    EXPECT_EQ(reason, "expected 81 cells, found 80 characters");
+    EXPECT_FALSE(parsePuzzleLine(lineWith({{5, 'x'}}), reason));
+    EXPECT_EQ(reason, "character 6 is not a digit or '.'");
 }
 
 } // namespace

@@ -13,17 +13,12 @@ namespace cellwright::test {
 // contents when the object goes.
 class TempDir {
   public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "cellwright-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
+    TempDir() : path_((std::filesystem::temp_directory_path() / "cellwright-XXXXXX").string()) {
+        if (::mkdtemp(path_.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
     }
     ~TempDir() {
         std::error_code error;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
     TempDir(const TempDir&) = delete;
@@ -37,8 +32,7 @@ class TempDir {
 };
 
 inline void writeText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 inline std::string readText(const std::string& path) {

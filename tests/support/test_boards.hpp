@@ -3,9 +3,12 @@
 #include "engine/board.hpp"
 #include "files/puzzle_line.hpp"
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cellwright::test {
 
@@ -17,13 +20,25 @@ inline constexpr std::string_view kSolution =
 // A hard puzzle that needs many guesses ("AI Escargot").
 inline constexpr std::string_view kHardPuzzle =
     "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
-
-// A board without a clash on which every empty cell has at least two
-// candidates; the first with exactly two is (6, 0), with candidates 4 and 6,
-// and each of them runs into a dead end by simple filling alone.
+// No clash, every empty cell has two candidates or more; the first with exactly
+// two is (6, 0), with 4 and 6, and each runs into a dead end by singles alone.
 inline constexpr std::string_view kTwoDeadEnds =
     "5.8....1...2...3.....3........7..8.38......6..1......9.9.5.1...2.7.....53.5...1..";
 
+// Empty; and a dead end without a clash: row 0 holds 1..8 around cell (0, 4),
+// whose column holds the 9.
+inline constexpr std::string_view kEmptyBoard =
+    ".................................................................................";
+inline constexpr std::string_view kDeadEnd =
+    "1234.5678........................................9...............................";
+
+// A line (by default an empty board) with more digits placed: {index, digit}.
+inline std::string lineWith(std::initializer_list<std::pair<int, char>> digits,
+                            std::string line = std::string(81, '.')) {
+    for (const auto& [index, digit] : digits)
+        line[static_cast<std::size_t>(index)] = digit;
+    return line;
+}
 inline Board boardOf(std::string_view line) {
     std::string reason;
     const auto digits = parsePuzzleLine(line, reason);
@@ -37,31 +52,16 @@ inline Board boardOf(std::string_view line) {
 // True when the digits form a complete grid with every row, column and box
 // holding 1..9 once, and every given of the puzzle is kept.
 inline bool solves(const Board& board, std::string_view puzzle) {
-    for (int unit = 0; unit < 27; ++unit) {
-        unsigned seen = 0;
-        for (int k = 0; k < 9; ++k) {
-            int row = 0, col = 0;
-            if (unit < 9) {
-                row = unit, col = k;
-            } else if (unit < 18) {
-                row = k, col = unit - 9;
-            } else {
-                row = 3 * ((unit - 18) / 3) + k / 3, col = 3 * ((unit - 18) % 3) + k % 3;
-            }
-            const int v = board.digit(row, col);
-            if (v < 1 || v > 9)
-                return false;
-            seen |= 1U << v;
-        }
-        if (seen != 0x3FEU)
-            return false;
-    }
-    for (int i = 0; i < 81; ++i) {
+    std::array<unsigned, 27> seen{};
+    for (int i = 0; i < kCellCount; ++i) {
+        const int v = board.digit(i);
         const char given = puzzle[static_cast<std::size_t>(i)];
-        if (given >= '1' && given <= '9' && board.digit(i) != given - '0')
+        if (v < 1 || v > 9 || (given >= '1' && given <= '9' && given - '0' != v))
             return false;
+        for (const int unit : {rowOf(i), 9 + colOf(i), 18 + boxOf(rowOf(i), colOf(i))})
+            seen[static_cast<std::size_t>(unit)] |= 1U << v;
     }
-    return true;
+    return std::ranges::all_of(seen, [](unsigned digits) { return digits == 0x3FEU; });
 }
 
 } // namespace cellwright::test

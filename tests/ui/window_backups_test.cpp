@@ -2,7 +2,7 @@
 #include "files/board_paths.hpp"
 #include "files/directory_backups.hpp"
 #include "support/test_boards.hpp"
-#include "window_fixture.hpp"
+#include "support/window_fixture.hpp"
 
 #include <QTimer>
 
@@ -146,7 +146,7 @@ class WindowBackups : public QObject {
         WindowFixture f;
         const auto clickClear = [&f] {
             QTest::mouseClick(f.window->windowHandle(), Qt::LeftButton, {},
-                              f.button("ClearButton")->geometry().center());
+                              f.window->findChild<QWidget*>("ClearButton")->geometry().center());
         };
         f.setGrid(
             ".................1..2.34..............52..1...1.6.........7.52..6.....8.1...9....");

@@ -1,0 +1,247 @@
+// The engine's promises: a cell's marks are the digits its row, column and box
+// leave open with the cell emptied; a pass fills singles, guesses, backs out or
+// ends the search; a search ends "Board Solved" exactly when there is a solution.
+#include "engine/candidates.hpp"
+#include "engine/mark_cells.hpp"
+#include "engine/messages.hpp"
+#include "files/board_file.hpp"
+#include "files/board_paths.hpp"
+#include "files/directory_backups.hpp"
+#include "support/temp_dir.hpp"
+#include "support/test_boards.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace cellwright {
+namespace {
+
+using namespace test;
+
+const std::string kClashing = lineWith({{2, '5'}}, std::string(kPuzzle));
+
+EngineState stateOf(std::string_view line, int depth = 0) {
+    EngineState state{boardOf(line), {}, static_cast<std::int16_t>(depth)};
+    for (int d = 0; d < depth; ++d)
+        state.guessStack[static_cast<std::size_t>(d)] = GuessEntry{1, 2, 1};
+    return state;
+}
+
+// Every cell's marks by their definition, one findProbables a cell.
+Board marksByDefinition(Board board) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const int v = board.digit(i);
+        std::int16_t last = 0;
+        (void)board.setDigit(i, 0);
+        findProbables(board, static_cast<std::int16_t>(rowOf(i)),
+                      static_cast<std::int16_t>(colOf(i)), last);
+        (void)board.setDigit(i, v);
+    }
+    return board;
+}
+
+// Boards of any density, clashes made and some mended by later edits, and a
+// solved board: every path that writes marks gives the marks by definition,
+// the verdict they imply (a clash wins over everything), and the cell getCell
+// finds for it.
+TEST(Marks, EveryPathAgreesWithTheDefinitionOnRandomBoards) {
+    std::mt19937 rng(12345);
+    for (int round = 0; round < 1000; ++round) {
+        SCOPED_TRACE(round);
+        Board board;
+        const int density = static_cast<int>(rng() % 81);
+        for (int i = 0; i < kCellCount; ++i) {
+            if (static_cast<int>(rng() % 81) < density)
+                (void)board.setDigit(i, 1 + static_cast<int>(rng() % 9));
+        }
+        if (round == 0)
+            board = boardOf(kSolution);
+        if (round % 2 == 1) {
+            (void)getMinProbability(board); // the units of a clashing board refreshed
+            for (int edits = static_cast<int>(rng() % 30); edits > 0; --edits)
+                (void)board.setDigit(static_cast<int>(rng() % 81), static_cast<int>(rng() % 10));
+        }
+        const Board reference = marksByDefinition(board);
+        int verdict = kNoEmptyCell;
+        for (int i = 0; i < kCellCount && verdict != kClash; ++i) {
+            const int v = reference.digit(i);
+            verdict = v == 0 ? std::min(verdict, countMarks(reference.marks(i)))
+                      : reference.at(rowOf(i), colOf(i), v) == 0 ? kClash
+                                                                 : verdict;
+        }
+        std::int16_t row = -1, col = -1;
+        ProbList list{};
+        if (verdict <= kSize)
+            getCell(static_cast<std::int16_t>(verdict), reference, row, col, list);
+        for (auto path : {&detail::markAllCellsScalar, &detail::markAllCellsSimd}) {
+            Board marked = board;
+            const detail::Analysis analysis = path(marked);
+            ASSERT_EQ(marked, reference);
+            ASSERT_EQ(analysis.code, verdict);
+            ASSERT_EQ(analysis.firstAtMin, row < 0 ? -1 : gridIndex(row, col));
+        }
+        Board checked = board;
+        doProbCheck(checked);
+        ASSERT_EQ(checked, reference);
+        ASSERT_EQ(getMinProbability(checked), verdict);
+        clearProbables(checked);
+        ASSERT_EQ(checked, boardOf(puzzleLineOf(board))) << "no marks left, digits kept";
+    }
+}
+
+// One pass from a given depth, with the level below backed up as kPuzzle in a
+// directory, or in one that cannot be written.
+TEST(SolverPass, GuessesBacksOutOrEndsTheSearchAsTheBoardRequires) {
+    const std::string puzzle(kPuzzle), emptyBoard(kEmptyBoard), twoDeadEnds(kTwoDeadEnds);
+    const struct {
+        std::string_view line;
+        int depth, next; // the entry at depth: its next candidate
+        bool brokenBackups, done;
+        std::string_view message;
+        int depthAfter, nextAfter;
+        std::string lineAfter;
+    } cases[] = {
+        // Each candidate of the first cell with the fewest, in turn, the board
+        // backed up first; with none left at depth 0 the board is unsolvable.
+        {kTwoDeadEnds, 0, 0, false, false, "", 1, 1, lineWith({{54, '4'}}, twoDeadEnds)},
+        {kTwoDeadEnds, 0, 1, false, false, "", 1, 2, lineWith({{54, '6'}}, twoDeadEnds)},
+        {kTwoDeadEnds, 0, 2, false, true, kBoardUnsolvable, 0, 2, twoDeadEnds},
+        {kSolution, 2, 0, false, true, kBoardSolved, 2, 0, std::string(kSolution)},
+        {kSolution, 100, 0, false, true, kGuessLimitReached, 100, 0, std::string(kSolution)},
+        {kClashing, 3, 0, false, true, kBoardUnsolvable, 3, 0, kClashing},
+        {kDeadEnd, 0, 0, false, true, kBoardUnsolvable, 0, 0, std::string(kDeadEnd)},
+        // The ninth candidate stays at depth 0; emptied again by an edit, a
+        // position past the list counts as used up.
+        {kEmptyBoard, 0, 8, false, true, kBoardUnsolvable, 0, 9, lineWith({{0, '9'}})},
+        {kEmptyBoard, 0, 9, false, true, kBoardUnsolvable, 0, 9, emptyBoard},
+        // Above depth 0 the board comes back from the level below, whose entry
+        // keeps its next candidate.
+        {kDeadEnd, 3, 4, false, false, "", 2, 0, puzzle},
+        {kTwoDeadEnds, 2, 2, false, false, "", 1, 0, puzzle},
+        {kEmptyBoard, 1, 8, false, false, "", 0, 0, puzzle},
+        {kDeadEnd, 13, 0, false, false, "", 12, 0, puzzle},
+        // A backup that fails stops the search: before the guess, or with the
+        // back-out's change of depth.
+        {kTwoDeadEnds, 0, 0, true, true, kErrorSavingBoard, 0, 0, twoDeadEnds},
+        {kDeadEnd, 3, 4, true, true, kErrorLoadingBoard, 2, 0, std::string(kDeadEnd)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.line << " at depth " << c.depth);
+        TempDir dir;
+        writeText(dir.file("plain"), "x"); // a file where a directory should be
+        DirectoryBackups host(c.brokenBackups ? dir.file("plain") : dir.path());
+        const auto level = [&](int d) {
+            return backupFilePath(dir.path(), static_cast<std::int16_t>(std::max(d, 0)));
+        };
+        const auto backupLine = [&](int d) {
+            Board board;
+            return readBoardFile(level(d), board) ? puzzleLineOf(board) : "none";
+        };
+        ASSERT_TRUE(writeBoardFile(level(c.depth - 1), boardOf(kPuzzle)));
+        EngineState state = stateOf(c.line, c.depth);
+        state.guessStack[static_cast<std::size_t>(c.depth)].nextCandidate =
+            static_cast<std::int16_t>(c.next);
+        const EngineState before = state;
+        EXPECT_EQ(solveBoard(state, host), c.done);
+        EXPECT_EQ(host.message(), c.message);
+        EXPECT_EQ(state.guessDepth, c.depthAfter);
+        EXPECT_EQ(state.guessStack[static_cast<std::size_t>(c.depth)].nextCandidate, c.nextAfter);
+        EXPECT_EQ(state.guessStack[0].nextCandidate, c.depth > 0 ? 1 : c.nextAfter);
+        EXPECT_EQ(puzzleLineOf(state.board), c.lineAfter);
+        const bool backupsGo = c.message == kBoardSolved || c.message == kGuessLimitReached;
+        EXPECT_EQ(backupLine(c.depth - 1) != "none", !backupsGo);
+        EXPECT_TRUE(c.depthAfter <= c.depth || backupLine(c.depth) == c.line)
+            << "saved before the guess";
+        EXPECT_TRUE(c.depth <= kMaxGuessDepth || state == before) << "the limit stops at once";
+    }
+}
+
+// Backups in memory; the nth save or load (from 0) fails, -1: none.
+struct FailingBackups final : HeadlessHost {
+    FailingBackups(int failingSave, int failingLoad) : saves(failingSave), loads(failingLoad) {}
+    bool saveBackup(std::int16_t level, const Board& arr) override {
+        saved[static_cast<std::size_t>(level)].copyDigitsFrom(arr);
+        return saves-- != 0 || fail(kErrorSavingBoard);
+    }
+    bool loadBackup(std::int16_t level, Board& arr) override {
+        countBackout();
+        if (loads-- == 0)
+            return fail(kErrorLoadingBoard);
+        arr.copyDigitsFrom(saved[static_cast<std::size_t>(level)]);
+        return true;
+    }
+    void deleteBackups() override {}
+    bool keepsBoardWhenLoadFails() const override { return true; }
+    bool fail(std::string_view message) {
+        showMessage(message, true);
+        return false;
+    }
+    int saves, loads;
+    std::array<Board, kGuessStackSize> saved{};
+};
+
+// The same search by solveBoard and by quiet passes side by side: every pass
+// gives the same result, digits, guesses and message, the last the same marks.
+// Returns the message the search ended with.
+std::string searchBothWays(const EngineState& start, int failingSave = -1, int failingLoad = -1) {
+    EngineState loud = start, quiet = start;
+    FailingBackups loudHost(failingSave, failingLoad), quietHost(failingSave, failingLoad);
+    for (int pass = 0; pass < 200000; ++pass) {
+        const bool done = solveBoard(loud, loudHost);
+        if (solveBoardQuietly(quiet, quietHost) != done ||
+            quiet.board.digits() != loud.board.digits() || quiet.guessStack != loud.guessStack ||
+            quiet.guessDepth != loud.guessDepth || quietHost.message() != loudHost.message()) {
+            ADD_FAILURE() << "quiet passes differ at pass " << pass;
+            return "";
+        }
+        if (done) {
+            EXPECT_EQ(quiet.board, loud.board) << "marks left by the last pass";
+            return loudHost.message();
+        }
+    }
+    ADD_FAILURE() << "the search did not end";
+    return "";
+}
+
+TEST(WholeSearch, EndsSolvedExactlyWhenThePuzzleHasASolution) {
+    // Its one solution needs a 4 in the last cell; the 5 clashes with no given.
+    const std::string broken = lineWith({{80, '5'}}, std::string(kHardPuzzle));
+    const std::string_view platinum =
+        "..............3.85..1.2.......5.7.....4...1...9.......5......73..2.1........4...9";
+    const std::pair<std::string_view, std::string_view> searches[] = {
+        {kPuzzle, kBoardSolved},       {kHardPuzzle, kBoardSolved},
+        {kSolution, kBoardSolved},     {kEmptyBoard, kBoardSolved},
+        {platinum, kBoardSolved},      {kTwoDeadEnds, kBoardUnsolvable},
+        {kClashing, kBoardUnsolvable}, {kDeadEnd, kBoardUnsolvable},
+        {broken, kBoardUnsolvable}};
+    for (const auto& [puzzle, ending] : searches) {
+        SCOPED_TRACE(puzzle);
+        const EngineState start = stateOf(puzzle);
+        EXPECT_EQ(searchBothWays(start), ending);
+        MemoryBackups inMemory; // as the headless solver keeps them
+        EngineState memory = start;
+        solveToEnd(memory, inMemory);
+        EXPECT_EQ(inMemory.message(), ending);
+        EXPECT_EQ(solves(memory.board, puzzle), ending == kBoardSolved);
+    }
+}
+
+// Quiet passes write the marks wherever the search ends: a backup that fails,
+// the guess limit, the ninth candidate. (The engine's fuzz target runs them
+// side by side on random boards.)
+TEST(WholeSearch, QuietPassesMatchSolveBoardWhereverTheSearchEnds) {
+    for (const int n : {0, 1, 5}) {
+        EXPECT_EQ(searchBothWays(stateOf(kHardPuzzle), n, -1), kErrorSavingBoard);
+        EXPECT_EQ(searchBothWays(stateOf(kHardPuzzle), -1, n), kErrorLoadingBoard);
+    }
+    EXPECT_EQ(searchBothWays(stateOf(kTwoDeadEnds, kMaxGuessDepth)), kGuessLimitReached);
+    EngineState ninth = stateOf(kEmptyBoard);
+    ninth.guessStack[0].nextCandidate = 8;
+    EXPECT_EQ(searchBothWays(ninth), kBoardUnsolvable);
+    ninth.guessDepth = 1;
+    ninth.guessStack[1].nextCandidate = 8;
+    searchBothWays(ninth);
+}
+
+} // namespace
+} // namespace cellwright
