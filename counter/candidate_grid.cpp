@@ -113,11 +113,18 @@ bool CandidateGrid::placeNakedSingles(bool& placed) {
         unsolved_[b] &= ~singles;
         placed = placed || singles != 0;
         for (; singles != 0; singles &= singles - 1) {
+            // An earlier single of this loop may have taken the cell's one
+            // digit (the same digit twice in a unit): then it has none.
             const int position = std::countr_zero(singles);
+            bool hasDigit = false;
             for (int digit = 0; digit < 9; ++digit) {
-                if (cells(digit, b) & (1U << position))
+                if (cells(digit, b) & (1U << position)) {
                     cells(digit, b) &= kPlacementKeep[position];
+                    hasDigit = true;
+                }
             }
+            if (!hasDigit)
+                return false;
         }
     }
     return true;
