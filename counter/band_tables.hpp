@@ -78,6 +78,32 @@ inline constexpr std::array<std::uint32_t, 27> kPlacementKeep = [] {
     return table;
 }();
 
+// Indexed like kBandKeep: the minirows that are the only one of their box, so
+// the digit is confined to them within that box.
+inline constexpr std::array<std::uint16_t, 512> kLoneMinirows = [] {
+    std::array<std::uint16_t, 512> table{};
+    for (unsigned occupied = 0; occupied < 512; ++occupied) {
+        for (unsigned box = 0; box < 3; ++box) {
+            const unsigned inBox = occupied & (0x49U << box);
+            if (inBox != 0 && (inBox & (inBox - 1)) == 0)
+                table[occupied] = static_cast<std::uint16_t>(table[occupied] | inBox);
+        }
+    }
+    return table;
+}();
+
+// A set of minirows (bit 3 * row + box) as the band cells they cover.
+inline constexpr std::array<std::uint32_t, 512> kMinirowCells = [] {
+    std::array<std::uint32_t, 512> table{};
+    for (unsigned minirows = 0; minirows < 512; ++minirows) {
+        for (unsigned m = 0; m < 9; ++m) {
+            if ((minirows >> m) & 1U)
+                table[minirows] |= 7U << (9 * (m / 3) + 3 * (m % 3));
+        }
+    }
+    return table;
+}();
+
 // The 9 column bits of a band's cells, and a set of columns as band cells.
 constexpr std::uint32_t columnsOf(std::uint32_t cells) {
     return (cells | cells >> 9 | cells >> 18) & kRowBits;

@@ -57,28 +57,38 @@ std::uint32_t CandidateGrid::digitsAt(int cell) const {
 // first time lose every other digit.
 bool CandidateGrid::refineDigit(int digit) {
     std::uint32_t* const band = &candidates_[3 * digit];
+    // Bands unchanged since the last refinement already keep only possible
+    // minirows; narrowing a band again is only needed after it changed.
+    unsigned changedBands = 0;
+    for (int b = 0; b < 3; ++b)
+        changedBands |= (band[b] != refined_[3 * digit + b]) << b;
     std::array<std::uint32_t, 3> fixed{};
     for (;;) {
-        const std::array<std::uint32_t, 3> before{band[0], band[1], band[2]};
         std::array<std::uint32_t, 3> columns{};
         std::array<std::uint32_t, 3> fixedColumns{};
         for (int b = 0; b < 3; ++b) {
-            band[b] &= kBandKeep[occupiedMinirows(band[b])];
-            if (band[b] == 0)
-                return false;
+            if ((changedBands >> b) & 1U) {
+                band[b] &= kBandKeep[occupiedMinirows(band[b])];
+                if (band[b] == 0)
+                    return false;
+            }
             columns[b] = columnsOf(band[b]);
             fixed[b] = singleCellRows(band[b]);
             fixedColumns[b] = columnsOf(fixed[b]);
         }
         if ((columns[0] | columns[1] | columns[2]) != kRowBits)
             return false;
+        changedBands = 0;
         for (int b = 0; b < 3; ++b) {
             const int next = b == 2 ? 0 : b + 1;
             const int last = b == 0 ? 2 : b - 1;
-            band[b] &= ~cellsOfColumns(fixedColumns[next] | fixedColumns[last]) &
-                       kColumnKeep[columns[b] & ~(columns[next] | columns[last])];
+            const std::uint32_t kept = band[b] &
+                                       ~cellsOfColumns(fixedColumns[next] | fixedColumns[last]) &
+                                       kColumnKeep[columns[b] & ~(columns[next] | columns[last])];
+            changedBands |= (kept != band[b]) << b;
+            band[b] = kept;
         }
-        if (band[0] == before[0] && band[1] == before[1] && band[2] == before[2])
+        if (changedBands == 0)
             break;
     }
     for (int b = 0; b < 3; ++b) {
@@ -130,6 +140,35 @@ bool CandidateGrid::placeNakedSingles(bool& placed) {
     return true;
 }
 
+// A minirow has three cells, so at most three digits can be confined to it
+// within their box; when three are, the minirow is theirs and every other
+// digit leaves it. This catches dead ends such as four digits needing one
+// minirow long before the search would stumble on them.
+bool CandidateGrid::fillMinirows(bool& changed) {
+    for (int b = 0; b < 3; ++b) {
+        std::array<std::uint32_t, 9> confined{};
+        std::uint32_t once = 0, twice = 0, thrice = 0, more = 0;
+        for (int digit = 0; digit < 9; ++digit) {
+            const std::uint32_t lone = kLoneMinirows[occupiedMinirows(cells(digit, b))];
+            confined[digit] = lone;
+            more |= thrice & lone;
+            thrice |= twice & lone;
+            twice |= once & lone;
+            once |= lone;
+        }
+        if (more != 0)
+            return false;
+        if (thrice == 0)
+            continue;
+        for (int digit = 0; digit < 9; ++digit) {
+            const std::uint32_t before = cells(digit, b);
+            cells(digit, b) &= ~kMinirowCells[thrice & ~confined[digit]];
+            changed = changed || cells(digit, b) != before;
+        }
+    }
+    return true;
+}
+
 bool CandidateGrid::settle() {
     for (;;) {
         bool changed = false;
@@ -145,6 +184,10 @@ bool CandidateGrid::settle() {
         if (changed)
             continue;
         if (!placeNakedSingles(changed))
+            return false;
+        if (changed)
+            continue;
+        if (!fillMinirows(changed))
             return false;
         if (!changed)
             return true;
