@@ -92,6 +92,20 @@ inline constexpr std::array<std::uint16_t, 512> kLoneMinirows = [] {
     return table;
 }();
 
+// The same for columns: indexed by the columns (bits 0..8) in which a band
+// holds the digit, the columns that are the only one of their box.
+inline constexpr std::array<std::uint16_t, 512> kLoneColumns = [] {
+    std::array<std::uint16_t, 512> table{};
+    for (unsigned columns = 0; columns < 512; ++columns) {
+        for (unsigned box = 0; box < 3; ++box) {
+            const unsigned inBox = columns & (7U << (3 * box));
+            if (inBox != 0 && (inBox & (inBox - 1)) == 0)
+                table[columns] = static_cast<std::uint16_t>(table[columns] | inBox);
+        }
+    }
+    return table;
+}();
+
 // A set of minirows (bit 3 * row + box) as the band cells they cover.
 inline constexpr std::array<std::uint32_t, 512> kMinirowCells = [] {
     std::array<std::uint32_t, 512> table{};

@@ -140,16 +140,19 @@ bool CandidateGrid::placeNakedSingles(bool& placed) {
     return true;
 }
 
-// A minirow has three cells, so at most three digits can be confined to it
-// within their box; when three are, the minirow is theirs and every other
-// digit leaves it. This catches dead ends such as four digits needing one
-// minirow long before the search would stumble on them.
-bool CandidateGrid::fillMinirows(bool& changed) {
+// A box meets each of its rows and columns in three cells (a minirow or a
+// minicolumn), so at most three digits can be confined to those cells within
+// the box; when three are, the cells are theirs and every other digit leaves
+// them. This catches dead ends such as four digits needing one minirow long
+// before the search would stumble on them in a nearly empty grid. Bits 0..8
+// of the masks are minirows (3 * row + box), bits 9..17 minicolumns (column).
+bool CandidateGrid::fillBoxLines(bool& changed) {
     for (int b = 0; b < 3; ++b) {
         std::array<std::uint32_t, 9> confined{};
         std::uint32_t once = 0, twice = 0, thrice = 0, more = 0;
         for (int digit = 0; digit < 9; ++digit) {
-            const std::uint32_t lone = kLoneMinirows[occupiedMinirows(cells(digit, b))];
+            const std::uint32_t lone = kLoneMinirows[occupiedMinirows(cells(digit, b))] |
+                                       kLoneColumns[columnsOf(cells(digit, b))] << 9;
             confined[digit] = lone;
             more |= thrice & lone;
             thrice |= twice & lone;
@@ -162,7 +165,8 @@ bool CandidateGrid::fillMinirows(bool& changed) {
             continue;
         for (int digit = 0; digit < 9; ++digit) {
             const std::uint32_t before = cells(digit, b);
-            cells(digit, b) &= ~kMinirowCells[thrice & ~confined[digit]];
+            const std::uint32_t others = thrice & ~confined[digit];
+            cells(digit, b) &= ~(kMinirowCells[others & kRowBits] | cellsOfColumns(others >> 9));
             changed = changed || cells(digit, b) != before;
         }
     }
@@ -187,7 +191,7 @@ bool CandidateGrid::settle() {
             return false;
         if (changed)
             continue;
-        if (!fillMinirows(changed))
+        if (!fillBoxLines(changed))
             return false;
         if (!changed)
             return true;

@@ -33,7 +33,7 @@ class CandidateGrid {
   private:
     bool refineDigit(int digit);
     bool placeNakedSingles(bool& placed);
-    bool fillMinirows(bool& changed);
+    bool fillBoxLines(bool& changed);
 
     std::uint32_t& cells(int digit, int band) { return candidates_[3 * digit + band]; }
 
