@@ -16,11 +16,10 @@ class CandidateGrid {
     // Fixes digit at cell: it leaves the cell's other digits and the cell's
     // row, column and box. A clash shows up in the next settle().
     void assign(int digit, int cell);
-    // Drops one candidate; the next settle() sees what follows from it.
-    void exclude(int digit, int cell);
 
-    // Draws conclusions until none is left: naked and hidden singles and
-    // locked candidates. False when the grid turns out to have no solution.
+    // Draws conclusions until none is left: naked and hidden singles, locked
+    // candidates, and box lines claimed by three digits. False when the grid
+    // turns out to have no solution.
     [[nodiscard]] bool settle();
 
     bool solved() const { return (unsolved_[0] | unsolved_[1] | unsolved_[2]) == 0; }
