@@ -1,0 +1,57 @@
+#include "counter/solution_count.hpp"
+#include "files/puzzle_line.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using cellwright::counter::Cells;
+
+std::vector<Cells> benchCells() {
+    std::vector<Cells> puzzles;
+    std::ifstream in(CELLWRIGHT_BENCH_PUZZLES);
+    std::string line;
+    std::string reason;
+    while (std::getline(in, line)) {
+        if (const auto digits = cellwright::parsePuzzleLine(line, reason))
+            puzzles.push_back(*digits);
+    }
+    return puzzles;
+}
+
+// Telling unique puzzles from the rest (limit 2) over all of bench.txt on one
+// thread; per_puzzle is the time one puzzle takes.
+void BM_CountBenchPuzzles(benchmark::State& state) {
+    const std::vector<Cells> puzzles = benchCells();
+    if (puzzles.empty()) {
+        state.SkipWithError("no puzzles read from " CELLWRIGHT_BENCH_PUZZLES);
+        return;
+    }
+    std::uint64_t unique = 0;
+    for (auto _ : state) {
+        for (const Cells& puzzle : puzzles)
+            unique += cellwright::counter::countSolutions(puzzle, 2).solutions == 1;
+    }
+    if (unique != puzzles.size() * state.iterations())
+        state.SkipWithError("a bench puzzle did not count as unique");
+    const auto count = static_cast<double>(puzzles.size());
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));
+    state.counters["puzzles"] = count;
+    state.counters["per_puzzle"] = benchmark::Counter(
+        count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CountBenchPuzzles)->Unit(benchmark::kMillisecond);
+
+// The empty grid up to the largest limit: how fast solutions are enumerated.
+void BM_CountEmptyGridToTheLimit(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            cellwright::counter::countSolutions(Cells{}, cellwright::counter::kMaxSolutionLimit));
+}
+BENCHMARK(BM_CountEmptyGridToTheLimit)->Unit(benchmark::kMillisecond);
+
+} // namespace

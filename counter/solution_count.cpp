@@ -1,0 +1,72 @@
+#include "counter/solution_count.hpp"
+
+#include "counter/candidate_grid.hpp"
+
+#include <algorithm>
+#include <bit>
+
+namespace cellwright::counter {
+
+namespace {
+
+using detail::CandidateGrid;
+
+class SolutionCounter {
+  public:
+    explicit SolutionCounter(std::uint32_t limit) : limit_(limit) {}
+
+    // Depth first over guesses. The last choice at a cell reuses the grid
+    // itself, so only the other choices copy it.
+    void search(CandidateGrid grid) {
+        for (;;) {
+            if (!grid.settle())
+                return;
+            if (grid.solved()) {
+                record(grid);
+                return;
+            }
+            const int cell = grid.guessCell();
+            std::uint32_t digits = grid.digitsAt(cell);
+            for (; (digits & (digits - 1)) != 0; digits &= digits - 1) {
+                CandidateGrid guess = grid;
+                guess.assign(std::countr_zero(digits), cell);
+                search(guess);
+                if (result_.solutions >= limit_)
+                    return;
+            }
+            grid.assign(std::countr_zero(digits), cell);
+        }
+    }
+
+    const CountResult& result() const { return result_; }
+
+  private:
+    void record(const CandidateGrid& grid) {
+        if (result_.solutions++ != 0)
+            return;
+        for (int cell = 0; cell < 81; ++cell)
+            result_.solution[cell] =
+                static_cast<std::int8_t>(std::countr_zero(grid.digitsAt(cell)) + 1);
+    }
+
+    std::uint32_t limit_;
+    CountResult result_;
+};
+
+} // namespace
+
+CountResult countSolutions(const Cells& cells, std::uint32_t limit) {
+    CandidateGrid grid;
+    for (int cell = 0; cell < 81; ++cell) {
+        const int value = cells[cell];
+        if (value < 0 || value > 9)
+            return {};
+        if (value != 0)
+            grid.assign(value - 1, cell);
+    }
+    SolutionCounter counter(std::clamp<std::uint32_t>(limit, 1, kMaxSolutionLimit));
+    counter.search(grid);
+    return counter.result();
+}
+
+} // namespace cellwright::counter
