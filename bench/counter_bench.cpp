@@ -1,34 +1,20 @@
+#include "bench_puzzles.hpp"
 #include "counter/solution_count.hpp"
-#include "files/puzzle_line.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
 #include <vector>
 
 namespace {
 
 using cellwright::counter::Cells;
 
-std::vector<Cells> benchCells() {
-    std::vector<Cells> puzzles;
-    std::ifstream in(CELLWRIGHT_BENCH_PUZZLES);
-    std::string line;
-    std::string reason;
-    while (std::getline(in, line)) {
-        if (const auto digits = cellwright::parsePuzzleLine(line, reason))
-            puzzles.push_back(*digits);
-    }
-    return puzzles;
-}
-
 // Telling unique puzzles from the rest (limit 2) over all of bench.txt on one
 // thread; per_puzzle is the time one puzzle takes.
 void BM_CountBenchPuzzles(benchmark::State& state) {
-    const std::vector<Cells> puzzles = benchCells();
+    const std::vector<Cells> puzzles = cellwright::bench::benchPuzzles();
     if (puzzles.empty()) {
-        state.SkipWithError("no puzzles read from " CELLWRIGHT_BENCH_PUZZLES);
+        state.SkipWithError(cellwright::bench::kNoPuzzles);
         return;
     }
     std::uint64_t unique = 0;
