@@ -70,7 +70,8 @@ std::string textPass(const PassRecord& pass) {
     }
     case PassRecord::Action::Guess:
         text += "guessed " + std::to_string(pass.guess.digit) + " at " + cellName(pass.guess.cell) +
-                " (candidates " + joined(pass.candidates, " ") + ")";
+                " at depth " + std::to_string(pass.guessDepth) + " (candidates " +
+                joined(pass.candidates, " ") + ")";
         break;
     case PassRecord::Action::BackOut:
         text += "backed out to depth " + std::to_string(pass.depth);
@@ -99,7 +100,8 @@ std::string jsonPass(const PassRecord& pass) {
     case PassRecord::Action::Guess:
         text += ",\"action\":\"guess\",\"row\":" + std::to_string(pass.guess.cell / kSize) +
                 ",\"col\":" + std::to_string(pass.guess.cell % kSize) +
-                ",\"digit\":" + std::to_string(pass.guess.digit) + ",\"candidates\":[" +
+                ",\"digit\":" + std::to_string(pass.guess.digit) +
+                ",\"at_depth\":" + std::to_string(pass.guessDepth) + ",\"candidates\":[" +
                 joined(pass.candidates, ",") + "]";
         break;
     case PassRecord::Action::BackOut:

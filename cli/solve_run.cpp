@@ -28,6 +28,7 @@ PassRecord recordPass(const EngineState& before, const EngineState& after, bool 
         record.message = host.message();
     } else if (host.counts().guesses > countsBefore.guesses) {
         record.action = PassRecord::Action::Guess;
+        record.guessDepth = before.guessDepth;
         const GuessEntry& entry = after.guessStack[before.guessDepth];
         const int cell = gridIndex(entry.row, entry.col);
         // The marks are those of the pass's analysis (placing a guess leaves

@@ -21,6 +21,7 @@ struct PassRecord {
     };
     std::vector<Placed> filled;  // Fill: in row-major order
     Placed guess;                // Guess
+    std::int16_t guessDepth = 0; // Guess: the depth it was made at
     std::vector<int> candidates; // Guess: the cell's candidates, ascending
     std::string message;         // End
 };

@@ -17,7 +17,8 @@ done
 app=org.example.Cellwright
 for path in share/applications/$app.desktop share/mime/packages/$app.xml \
             share/metainfo/$app.metainfo.xml share/icons/hicolor/32x32/apps/$app.png \
-            share/icons/hicolor/scalable/apps/$app.svg; do
+            share/icons/hicolor/scalable/apps/$app.svg share/man/man1/cellwright.1 \
+            share/man/man1/cellwright-solve.1 share/bash-completion/completions/cellwright-solve; do
     [ -f "$prefix/$path" ] || { echo "missing $path"; exit 1; }
 done
 grep -qx 'Exec=cellwright %f' "$prefix/share/applications/$app.desktop"
