@@ -25,6 +25,14 @@ sigset_t stopSignals() {
     return set;
 }
 
+// SIGPIPE comes to the thread that writes; blocked, the write fails instead,
+// and the run ends through its clean-up (main raises it afterwards).
+sigset_t stopSignalsAndPipe() {
+    sigset_t set = stopSignals();
+    sigaddset(&set, SIGPIPE);
+    return set;
+}
+
 } // namespace
 
 class BackupDirectory::Host final : public HeadlessHost {
@@ -82,7 +90,7 @@ std::unique_ptr<BackupDirectory> BackupDirectory::lock(const std::string& path) 
 
 BackupDirectory::BackupDirectory(std::string path, int lockFd)
     : path_(std::move(path)), lockFd_(lockFd) {
-    const sigset_t signals = stopSignals();
+    const sigset_t signals = stopSignalsAndPipe();
     ::pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     signalWaiter_ = std::thread([this] { waitForSignals(); });
 }

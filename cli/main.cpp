@@ -6,10 +6,12 @@
 #include "cli/puzzle_source.hpp"
 #include "cli/solve_mode.hpp"
 
+#include <csignal>
 #include <memory>
 #include <optional>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -37,7 +39,18 @@ int run(const Options& options) {
     PuzzleSource source(options.inputs(),
                         options.linesFile ? PuzzleLayouts::Lines : PuzzleLayouts::Any);
     Output output(STDOUT_FILENO);
-    return runSolve(options, source, output, backups.get());
+    const int status = runSolve(options, source, output, backups.get());
+    backups.reset(); // its backups go, and the signals it held come in
+    if (output.readerGone()) {
+        // End as a writer to a closed pipe does, now that nothing is left behind.
+        std::signal(SIGPIPE, SIG_DFL);
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        ::pthread_sigmask(SIG_UNBLOCK, &pipe, nullptr);
+        ::raise(SIGPIPE);
+    }
+    return status;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/puzzle_source.hpp"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -21,8 +22,8 @@ template <class Result> struct PerPuzzle {
     // Runs on the calling thread, in input order, each as soon as its result
     // and all before it are done. Returns false to end the run early.
     std::function<bool(const SourcedPuzzle&, Result&)> emit;
-    // Called when the run is about to wait, for input or for a result: the
-    // moment to hand written results on.
+    // Called when the run is about to wait, for input or for work on the
+    // next puzzle: the moment to hand written results on.
     std::function<void()> idle;
 };
 
@@ -32,21 +33,10 @@ template <class Result> struct PerPuzzle {
 // input. On an early end the puzzle being read is finished first.
 template <class Result>
 void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& steps) {
-    if (jobs <= 1) {
-        while (true) {
-            if (!source.ready())
-                steps.idle();
-            std::optional<SourcedPuzzle> puzzle = source.next();
-            if (!puzzle)
-                return;
-            Result result = steps.work(*puzzle);
-            if (!steps.emit(*puzzle, result))
-                return;
-        }
-    }
-
-    // A worker takes what is waiting, up to a batch, so that short puzzles do
-    // not cost a hand-over each; a lone puzzle from a slow pipe goes at once.
+    // Work runs on threads of its own even for one job, so that this thread
+    // can hand each result on the moment it is due. A worker takes what is
+    // waiting, up to a batch, so that short puzzles do not cost a wake-up
+    // each; a lone puzzle from a slow pipe goes at once.
     constexpr std::size_t kBatch = 32;
     const std::size_t maxHeld = 2 * kBatch * jobs;
     std::mutex mutex;
@@ -80,10 +70,9 @@ void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& st
         }
     });
     std::vector<std::thread> workers;
-    for (unsigned w = 0; w < jobs; ++w) {
+    for (unsigned w = 0; w < std::max(jobs, 1U); ++w) {
         workers.emplace_back([&] {
             std::vector<SourcedPuzzle> batch;
-            std::vector<Result> results;
             while (true) {
                 std::unique_lock lock(mutex);
                 workWaiting.wait(lock, [&] { return stopping || inputEnded || !waiting.empty(); });
@@ -95,16 +84,14 @@ void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& st
                     waiting.pop_front();
                 }
                 lock.unlock();
-                results.clear();
-                for (const SourcedPuzzle& puzzle : batch)
-                    results.push_back(steps.work(puzzle));
-                lock.lock();
-                for (std::size_t i = 0; i < batch.size(); ++i) {
-                    const std::size_t index = batch[i].index;
-                    done.emplace(index, std::pair{std::move(batch[i]), std::move(results[i])});
+                for (SourcedPuzzle& puzzle : batch) {
+                    Result result = steps.work(puzzle);
+                    const std::size_t index = puzzle.index;
+                    const std::lock_guard hold(mutex);
+                    done.emplace(index, std::pair{std::move(puzzle), std::move(result)});
+                    if (index == emitted)
+                        resultReady.notify_one();
                 }
-                if (done.contains(emitted))
-                    resultReady.notify_one();
             }
         });
     }

@@ -28,7 +28,9 @@ void Output::flush() {
             continue;
         if (done < 0) {
             failed_ = true;
-            complain("standard output: " + std::string(reasonOf(errno)));
+            readerGone_ = errno == EPIPE; // as with `| head`: not worth a message
+            if (!readerGone_)
+                complain("standard output: " + std::string(reasonOf(errno)));
         } else {
             rest.remove_prefix(static_cast<std::size_t>(done));
         }

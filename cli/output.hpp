@@ -19,11 +19,14 @@ class Output {
     // to wait, so that results are seen as soon as they are done.
     void flush();
     bool failed() const { return failed_; }
+    // The reader of a pipe went away (only seen while SIGPIPE is blocked).
+    bool readerGone() const { return readerGone_; }
 
   private:
     int fd_;
     std::string buffer_;
     bool failed_ = false;
+    bool readerGone_ = false;
 };
 
 } // namespace cellwright::cli

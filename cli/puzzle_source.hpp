@@ -30,8 +30,6 @@ class PuzzleSource {
 
     // The next puzzle, or nothing after the last input.
     std::optional<SourcedPuzzle> next();
-    // Whether next() can answer without waiting for input.
-    bool ready() const { return position_ < events_.size(); }
     // False once an input could not be read or held something not a puzzle.
     bool allRead() const { return allRead_; }
     // The name an input goes by in messages ("<stdin>" for standard input).

@@ -25,6 +25,22 @@ int cellValue(char c) {
     return -1;
 }
 
+// Text from the input as it may be shown in a message: bytes that are not
+// printable ASCII as \xNN, so that a binary file cannot upset a terminal.
+std::string printable(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        if (c >= ' ' && c <= '~') {
+            shown += c;
+        } else {
+            constexpr std::string_view kHex = "0123456789abcdef";
+            const auto byte = static_cast<unsigned char>(c);
+            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        }
+    }
+    return shown;
+}
+
 bool endsPuzzleLine(char c) {
     return isBlank(c) || c == ',' || c == '#';
 }
@@ -51,8 +67,8 @@ std::string describeLine(std::string_view line, PuzzleLayouts layouts) {
         } else if (cells == 81 && endsPuzzleLine(c)) {
             break;
         } else if (!isBlank(c) && (layouts == PuzzleLayouts::Lines || !isDrawing(c))) {
-            return "'" + std::string(1, c) + "' at column " + std::to_string(i + 1) +
-                   " is not a cell (1-9, or . 0 _ * x for an empty one)";
+            return "'" + printable(std::string_view(&line[i], 1)) + "' at column " +
+                   std::to_string(i + 1) + " is not a cell (1-9, or . 0 _ * x for an empty one)";
         }
     }
     if (layouts == PuzzleLayouts::Lines)
@@ -137,7 +153,7 @@ void PuzzleReader::tryBoardItems(std::string_view line, std::vector<ReadEvent>& 
                 boardDone_ = true;
                 heldLines_.clear();
                 emit(NotAPuzzle{lineNumber_, "item " + std::to_string(boardItems_ + 1) + " '" +
-                                                 std::string(item.substr(0, 20)) +
+                                                 printable(item.substr(0, 20)) +
                                                  "' of the board file is not a number 0 to 9"},
                      events);
             } else {
