@@ -2,25 +2,19 @@
 
 #include "support/test_boards.hpp"
 
+#include <regex>
 #include <string>
 
 namespace cellwright::test {
 
-// The known puzzle in the layouts people write it in.
+// The known puzzle in the layouts people write it in: a line, a board file as
+// the window saves it, and a grid of rows "| 53. | .7. | ... |" with a drawn
+// line after each band.
 inline const std::string kLine(kPuzzle);
-inline const std::string kBoardFile = [] { // as the window saves it
-    std::string text;
-    for (const char c : kLine)
-        text += std::string(1, c == '.' ? '0' : c) + "\r\n";
-    return text;
-}();
-inline const std::string kGrid = [] { // rows "| 53. | .7. | ... |", a line between bands
-    std::string text;
-    for (int r = 0; r < 9; ++r)
-        text += (r == 3 || r == 6 ? "|-----+-----+-----|\n" : "") + std::string("| ") +
-                kLine.substr(9 * r, 3) + " | " + kLine.substr(9 * r + 3, 3) + " | " +
-                kLine.substr(9 * r + 6, 3) + " |\n";
-    return text;
-}();
+inline const std::string kBoardFile = std::regex_replace(
+    std::regex_replace(kLine, std::regex("\\."), "0"), std::regex("."), "$&\r\n");
+inline const std::string kGrid = std::regex_replace(
+    std::regex_replace(kLine, std::regex("(...)(...)(...)"), "| $1 | $2 | $3 |\n"),
+    std::regex("(.*\n.*\n.*\n)"), "$1|-----+-----+-----|\n");
 
 } // namespace cellwright::test
