@@ -25,14 +25,15 @@ TEST(PuzzleReader, ReadsEveryLayoutAndNamesTheLineOfWhatIsNoPuzzle) {
         std::string problem; // "LINE: reason" as a pattern, empty for none
     } cases[] = {
         {kBoardFile, any, 1, ""},
-        {"\xEF\xBB\xBF" + with(kBoardFile, "\r\n", " , ") + "x y", any, 1, ""},
+        {"\xEF\xBB\xBF+" + with(kBoardFile, "\r\n", " , ") + "x y", any, 1, ""},
         {"\xEF\xBB\xBF " + kLine + "\t4.5\r\n\n# note\n" + kLine + ",sol\n" + kLine + "#7", lines,
          3, ""},
         {with(kLine, "\\.", "_") + "\n" + kGrid + "+==+\n" + kGrid, any, 3, ""},
         {with(kGrid, "[|+-]", ":") + with(kLine, "\\.", "*") + "\n" + with(kLine, "\\.", "x"), any,
          3, ""},
-        {"1\r\n2\r\n", any, 0, "2: .*81 numbers, this one 2"},
-        {"", any, 0, "1: no puzzle.*"},
+        {"1\r\n", any, 0, "1: .*81 numbers, this one 1"},
+        {"# a note\n\n", any, 0, "1: no puzzle in it"},
+        {"53..7....|y\n", any, 0, "1: 'y' at column 11.*"},
         {kBoardFile.substr(0, 240) + "10\r\n", any, 0, "81: item 81 '10'.*"},
         {kLine + "\n" + kLine.substr(1) + "\n", lines, 1, "2: 80 cells.*"},
         {kLine + "a\n", lines, 0, "1: 'a' at column 82.*"},
