@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    cellwright::QtPlatform platform;
+    cellwright::QtPlatform platform(argc, argv);
     cellwright::Form1 window(platform);
     platform.setDialogParent(&window);
     window.Form_Load();

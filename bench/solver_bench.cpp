@@ -1,3 +1,4 @@
+#include "bench_puzzles.hpp"
 #include "engine/headless_host.hpp"
 #include "engine/solver.hpp"
 #include "files/board_file.hpp"
@@ -17,17 +18,7 @@ namespace {
 
 using namespace cellwright;
 
-std::vector<Digits> benchPuzzles(std::size_t limit) {
-    std::vector<Digits> puzzles;
-    std::ifstream in(CELLWRIGHT_BENCH_PUZZLES);
-    std::string line;
-    std::string reason;
-    while (puzzles.size() < limit && std::getline(in, line)) {
-        if (const auto digits = parsePuzzleLine(line, reason))
-            puzzles.push_back(*digits);
-    }
-    return puzzles;
-}
+using bench::benchPuzzles;
 
 // One pass of a hard search, as "Step Solve" runs it and as a whole solve
 // (marks left unwritten between passes) runs it.
@@ -48,6 +39,10 @@ BENCHMARK(BM_SolverPass<&solveBoardQuietly>)->Name("BM_SolverPassQuiet");
 // worst) and passes per second.
 template <class MakeHost> void solveAll(benchmark::State& state, std::size_t count, MakeHost make) {
     const auto puzzles = benchPuzzles(count);
+    if (puzzles.empty()) {
+        state.SkipWithError(bench::kNoPuzzles);
+        return;
+    }
     std::vector<double> millis;
     std::int64_t passes = 0;
     for (auto _ : state) {

@@ -43,7 +43,7 @@ class BackupDirectory::Host final : public HeadlessHost {
         const std::string path = backupFilePath(directory_.path_, level);
         const std::lock_guard lock(directory_.files_);
         errno = 0;
-        if (writeBoardFile(path, arr))
+        if (writeBackupFile(path, arr))
             return true;
         failed(path);
         showMessage(kErrorSavingBoard, true);
@@ -54,7 +54,7 @@ class BackupDirectory::Host final : public HeadlessHost {
         const std::string path = backupFilePath(directory_.path_, level);
         const std::lock_guard lock(directory_.files_);
         errno = 0;
-        if (readBoardFile(path, arr))
+        if (readBackupFile(path, arr))
             return true;
         failed(path);
         showMessage(kErrorLoadingBoard, true);
@@ -64,9 +64,12 @@ class BackupDirectory::Host final : public HeadlessHost {
 
   private:
     void failed(const std::string& path) {
+        // Opened without following links; anything but a plain file of its
+        // own is refused without an errno of its own.
         directory_.lastProblem_ =
             path + ": " +
-            (errno != 0 ? std::string(reasonOf(errno)) : "not a plain file with a single link");
+            (errno != 0 && errno != ELOOP ? std::string(reasonOf(errno))
+                                          : "not a plain file with a single link");
     }
     BackupDirectory& directory_;
 };

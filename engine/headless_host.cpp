@@ -5,26 +5,23 @@
 namespace cellwright {
 
 bool MemoryBackups::saveBackup(std::int16_t level, const Board& arr) {
-    if (level < 0 || level > kMaxGuessDepth) {
-        showMessage(kErrorSavingBoard, true);
-        return false;
-    }
-    saved_[level].copyDigitsFrom(arr);
-    present_.set(level);
-    return true;
+    if (store_.save(level, arr))
+        return true;
+    showMessage(kErrorSavingBoard, true);
+    return false;
 }
 
 bool MemoryBackups::loadBackup(std::int16_t level, Board& arr) {
     countBackout();
-    if (level < 0 || level > kMaxGuessDepth || !present_.test(level)) {
-        showMessage(kErrorLoadingBoard, true);
-        return false;
-    }
-    arr.copyDigitsFrom(saved_[level]);
-    return true;
+    if (store_.load(level, arr))
+        return true;
+    showMessage(kErrorLoadingBoard, true);
+    return false;
 }
 
-SolveResult solveToEnd(EngineState& state, SolverHost& host) {
+SolveResult solveToEnd(EngineState& state, SolverHost& host,
+                       const std::function<bool()>& keepGoing) {
+    constexpr std::int64_t kPassesBetweenQuestions = 4096;
     SolveResult result;
     const bool quiet = host.keepsBoardWhenLoadFails();
     bool done = false;
@@ -33,6 +30,10 @@ SolveResult solveToEnd(EngineState& state, SolverHost& host) {
         ++result.passes;
         if (state.guessDepth > result.maxDepth)
             result.maxDepth = state.guessDepth;
+        if (!done && keepGoing && result.passes % kPassesBetweenQuestions == 0 && !keepGoing()) {
+            result.stopped = true;
+            break;
+        }
     }
     return result;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/backup_store.hpp"
 #include "engine/solver.hpp"
 
-#include <array>
-#include <bitset>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace cellwright {
@@ -43,22 +43,24 @@ class MemoryBackups final : public HeadlessHost {
   public:
     bool saveBackup(std::int16_t level, const Board& arr) override;
     bool loadBackup(std::int16_t level, Board& arr) override;
-    void deleteBackups() override { present_.reset(); }
+    void deleteBackups() override { store_.clear(); }
     bool keepsBoardWhenLoadFails() const override { return true; }
 
   private:
-    std::array<Board, kMaxGuessDepth + 1> saved_{}; // layer 0 only is used
-    std::bitset<kMaxGuessDepth + 1> present_;
+    BackupStore store_;
 };
 
 struct SolveResult {
     std::int64_t passes = 0;
     std::int16_t maxDepth = 0;
+    bool stopped = false; // keepGoing said no before solving came to an end
 };
 
 // What the "Solve" button does after copying the grid: passes until one says
 // solving has ended. Quiet passes where the host allows them; the outcome is
-// the same.
-SolveResult solveToEnd(EngineState& state, SolverHost& host);
+// the same. A long search asks keepGoing, if given, every few thousand passes
+// (between two passes) whether to go on.
+SolveResult solveToEnd(EngineState& state, SolverHost& host,
+                       const std::function<bool()>& keepGoing = {});
 
 } // namespace cellwright

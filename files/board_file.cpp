@@ -163,23 +163,59 @@ BoardFileBytes boardFileBytes(const Board& board) {
     return bytes;
 }
 
-bool writeBoardFile(const std::string& path, const Board& board) {
+namespace {
+
+// Opens for writing. An own file must be a regular file with a single link,
+// reached without following a symbolic link: a link planted under a backup's
+// name must never have its target overwritten.
+int openForWriting(const std::string& path, bool ownFileOnly) {
+    const int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | (ownFileOnly ? O_NOFOLLOW : 0);
+    return ::open(path.c_str(), flags, ownFileOnly ? 0600 : 0666);
+}
+
+bool isOwnFile(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_nlink == 1;
+}
+
+bool writeBoard(const std::string& path, const Board& board, bool ownFileOnly) {
     const BoardFileBytes bytes = boardFileBytes(board);
     // An existing file is overwritten in place and then cut to size, rather than
     // truncated first: the file system flushes a truncated-then-rewritten file
-    // on close, which costs far more than the write itself, and the solver
-    // rewrites its backups thousands of times a second. Non-blocking, so that a
-    // FIFO without a reader fails instead of hanging.
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
-    if (file.get() < 0)
+    // on close, which costs far more than the write itself. Non-blocking, so
+    // that a FIFO without a reader fails instead of hanging.
+    Descriptor file(openForWriting(path, ownFileOnly));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || (ownFileOnly && !isOwnFile(info)))
         return false;
     const bool written = writeAll(file.get(), bytes.data(), bytes.size());
-    struct stat info {};
-    const bool sized =
-        ::fstat(file.get(), &info) == 0 &&
-        (!S_ISREG(info.st_mode) || info.st_size == static_cast<off_t>(bytes.size()) ||
-         ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0);
+    // Writing 243 bytes over a file no longer than that leaves exactly those.
+    const bool sized = !S_ISREG(info.st_mode) || info.st_size <= static_cast<off_t>(bytes.size()) ||
+                       ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0;
     return file.close() && written && sized;
+}
+
+bool readBoard(const std::string& path, Board& board, bool ownFileOnly) {
+    // Non-blocking, so that opening a FIFO cannot hang; then anything but a
+    // regular file (a directory, a FIFO, a device such as /dev/zero) is refused.
+    Descriptor file(
+        ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (ownFileOnly ? O_NOFOLLOW : 0)));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        (ownFileOnly && !isOwnFile(info)))
+        return false;
+    FileSource source(file.get());
+    const bool read = readItemsInto(source, board);
+    return file.close() && read;
+}
+
+} // namespace
+
+bool writeBoardFile(const std::string& path, const Board& board) {
+    return writeBoard(path, board, false);
+}
+
+bool writeBackupFile(const std::string& path, const Board& board) {
+    return writeBoard(path, board, true);
 }
 
 bool readBoardItems(std::string_view bytes, Board& board) {
@@ -188,15 +224,11 @@ bool readBoardItems(std::string_view bytes, Board& board) {
 }
 
 bool readBoardFile(const std::string& path, Board& board) {
-    // Non-blocking, so that opening a FIFO cannot hang; then anything but a
-    // regular file (a directory, a FIFO, a device such as /dev/zero) is refused.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    FileSource source(file.get());
-    const bool read = readItemsInto(source, board);
-    return file.close() && read;
+    return readBoard(path, board, false);
+}
+
+bool readBackupFile(const std::string& path, Board& board) {
+    return readBoard(path, board, true);
 }
 
 } // namespace cellwright

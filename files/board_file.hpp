@@ -33,4 +33,11 @@ bool readBoardItems(std::string_view bytes, Board& board);
 // directory, a FIFO that would block, a device) is refused.
 bool readBoardFile(const std::string& path, Board& board);
 
+// The solver's backups: written and read as board files, but only as plain
+// files of their own. The path is opened without following a symbolic link,
+// and anything but a regular file with a single link is refused, never written
+// through: a link planted under a backup's name must not lose its target.
+bool writeBackupFile(const std::string& path, const Board& board);
+bool readBackupFile(const std::string& path, Board& board);
+
 } // namespace cellwright

@@ -1,12 +1,19 @@
 #include "files/board_paths.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace cellwright {
 
-std::string boardFilePath(const std::string& applicationDirectory, const std::string& name) {
-    std::string path = applicationDirectory + "/" + name;
+std::string boardFilePath(const std::string& directory, const std::string& name,
+                          const std::string& home) {
+    // A path the user typed in full is theirs; only a bare name is ours to place.
+    if (name.starts_with('/'))
+        return name;
+    if (name.starts_with("~/") && !home.empty())
+        return home + name.substr(1);
+    std::string path = directory + "/" + name;
     if (name.find('.') == std::string::npos)
         path += ".sudoku";
     return path;
@@ -16,12 +23,26 @@ std::string backupFilePath(const std::string& directory, std::int16_t level) {
     return directory + "/backup" + std::to_string(level) + ".bak";
 }
 
+bool isBackupFileName(std::string_view name) {
+    constexpr std::string_view kStem = "backup";
+    constexpr std::string_view kExtension = ".bak";
+    if (name.size() <= kStem.size() + kExtension.size() || !name.starts_with(kStem) ||
+        !name.ends_with(kExtension))
+        return false;
+    const std::string_view number =
+        name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
+    return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 void deleteBackupFiles(const std::string& directory) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() >= 10 && name.starts_with("backup") && name.ends_with(".bak"))
-            std::filesystem::remove(entry.path(), error);
+        // Only what the solver itself writes: a plain file with one link under
+        // a backup's exact name. Links and the user's own files stay.
+        const auto& path = entry.path();
+        if (isBackupFileName(path.filename().native()) && entry.is_regular_file(error) &&
+            !entry.is_symlink(error) && entry.hard_link_count(error) == 1)
+            std::filesystem::remove(path, error);
     }
 }
 

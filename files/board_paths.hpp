@@ -2,19 +2,28 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace cellwright {
 
-// The file a board named by the user is kept in: the application directory,
-// "/", the name exactly as typed, and ".sudoku" unless the name holds a "."
-// anywhere (then it is the whole file name).
-std::string boardFilePath(const std::string& applicationDirectory, const std::string& name);
+// Paths are the bytes the file system holds, never re-encoded.
+
+// The file a board named by the user is kept in: the directory, "/", the name
+// exactly as typed, and ".sudoku" unless the name holds a "." anywhere (then
+// it is the whole file name). A name that is an absolute path, or starts with
+// "~/" (the home folder), is used as it stands.
+std::string boardFilePath(const std::string& directory, const std::string& name,
+                          const std::string& home = {});
 
 // The solver's backup of guess level d: "backup<d>.bak" in the directory.
 std::string backupFilePath(const std::string& directory, std::int16_t level);
 
-// Deletes the solver's backups (backup*.bak) in a directory, and nothing else.
-// Missing files or directory are not an error.
+// Whether a file name has the exact form "backup<number>.bak".
+bool isBackupFileName(std::string_view name);
+
+// Deletes the solver's backups in a directory: regular files with a single
+// link named exactly "backup<number>.bak", nothing else. Missing files or
+// directory are not an error.
 void deleteBackupFiles(const std::string& directory);
 
 } // namespace cellwright

@@ -7,7 +7,7 @@
 namespace cellwright {
 
 bool DirectoryBackups::saveBackup(std::int16_t level, const Board& arr) {
-    if (writeBoardFile(backupFilePath(directory_, level), arr))
+    if (writeBackupFile(backupFilePath(directory_, level), arr))
         return true;
     showMessage(kErrorSavingBoard, true);
     return false;
@@ -15,7 +15,7 @@ bool DirectoryBackups::saveBackup(std::int16_t level, const Board& arr) {
 
 bool DirectoryBackups::loadBackup(std::int16_t level, Board& arr) {
     countBackout();
-    if (readBoardFile(backupFilePath(directory_, level), arr))
+    if (readBackupFile(backupFilePath(directory_, level), arr))
         return true;
     showMessage(kErrorLoadingBoard, true);
     return false;

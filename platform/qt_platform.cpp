@@ -1,10 +1,15 @@
 #include "platform/qt_platform.hpp"
 
-#include <QCoreApplication>
+#include "files/backup_folder.hpp"
+
 #include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QStringList>
+#include <QStandardPaths>
+
+#include <filesystem>
+#include <system_error>
 
 namespace cellwright {
 
@@ -32,19 +37,35 @@ void QtPlatform::messageBox(const QString& text, const QString& title) {
     box.exec();
 }
 
-QString QtPlatform::applicationDirectory() const {
-    return QCoreApplication::applicationDirPath();
+std::string fileNameBytes(const QString& name) {
+    return QFile::encodeName(name).toStdString();
 }
 
-void QtPlatform::deleteFiles(const QString& directory, const QString& pattern) {
-    QDir dir(directory);
-    const QStringList names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names)
-        dir.remove(name);
+std::string QtPlatform::applicationDirectory() const {
+    // The kernel's own record of the program, byte for byte; Qt's answer goes
+    // through a text conversion that loses a name which is not valid UTF-8.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().native();
 }
 
-QString QtPlatform::commandLine() const {
-    return QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+std::string QtPlatform::userDataDirectory() const {
+    return fileNameBytes(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+std::string QtPlatform::homeDirectory() const {
+    return fileNameBytes(QDir::homePath());
+}
+
+std::string QtPlatform::temporaryDirectory() const {
+    return temporaryFolderBase();
+}
+
+std::string QtPlatform::commandLine() const {
+    std::string text;
+    for (int i = 1; i < argc_; ++i)
+        text += (i > 1 ? " " : "") + std::string(argv_[i]);
+    return text;
 }
 
 } // namespace cellwright

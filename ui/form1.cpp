@@ -24,7 +24,8 @@ QRect pixelRect(int left, int top, int width, int height) {
 
 } // namespace
 
-Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+Form1::Form1(Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform), solverHost_(*this, platform.temporaryDirectory()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cellwright"));
     setWindowIcon(QIcon(QPixmap(cellwright_icon_xpm)));
@@ -141,17 +142,18 @@ void Form1::Form_Load() {
     // The argument text names a board file. Launchers and shells on this
     // platform never add quotes, so only a pair of enclosing double quotes is
     // taken off; the rest is the path as it stands.
-    QString path = platform_.commandLine();
-    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
-        path = path.mid(1, path.size() - 2);
-    if (!path.isEmpty()) {
+    std::string path = platform_.commandLine();
+    if (path.size() >= 2 && path.starts_with('"') && path.ends_with('"'))
+        path = path.substr(1, path.size() - 2);
+    if (!path.empty()) {
         loadSudoku(path);
         showArray(engine_.board);
     }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    solverHost_.deleteBackups(); // the same files a solved board removes
+    closing_ = true; // a Solve still running stops before its next pass
+    solverHost_.removeFolder();
     platform_.messageBox(kFarewellText, kFarewellTitle);
     event->accept();
 }

@@ -4,33 +4,20 @@
 #include "engine/solver.hpp"
 #include "platform/platform.hpp"
 #include "ui/sdk_box.hpp"
+#include "ui/window_solver_host.hpp"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QPushButton;
 
 namespace cellwright {
-
-class Form1;
-
-// The window's side of a solver pass: backups are board files beside the
-// program, written and read through the window's own file methods.
-class WindowSolverHost final : public SolverHost {
-  public:
-    explicit WindowSolverHost(Form1& window) : window_(window) {}
-    bool saveBackup(std::int16_t level, const Board& arr) override;
-    bool loadBackup(std::int16_t level, Board& arr) override;
-    void deleteBackups() override;
-    void showMessage(std::string_view msgval, bool flashit) override;
-
-  private:
-    Form1& window_;
-};
 
 // The one window: the grid, six buttons, the message line, and all program state.
 class Form1 final : public QWidget, private CellEvents {
@@ -46,8 +33,9 @@ class Form1 final : public QWidget, private CellEvents {
     void flasher_Timer();
 
     // Board files: on failure they show their error, flashing, and return false.
-    bool loadSudoku(const QString& filename);
-    bool saveSudoku(const QString& filename);
+    // A path is the bytes the file system holds.
+    bool loadSudoku(const std::string& filename);
+    bool saveSudoku(const std::string& filename);
 
     // Grid and board.
     void fillArray(Board& arr);
@@ -78,6 +66,7 @@ class Form1 final : public QWidget, private CellEvents {
     SdkBox* cell(int index) const { return SDK_Box_[static_cast<std::size_t>(index)]; }
     QLabel* label() const { return Label1_; }
     Platform& platform() { return platform_; }
+    WindowSolverHost& solverHost() { return solverHost_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,11 +77,26 @@ class Form1 final : public QWidget, private CellEvents {
     QPushButton* addButton(const char* name, const QString& caption, int top, int height);
     void setLabelColour(int colour);
     void focusCell(int index);
-    QString boardPath(const QString& name) const;
+    // Where the board a user names is kept; empty when there is nowhere.
+    std::string boardPath(const QString& name, bool saving) const;
+    // After the passes of a command: what the grid now shows, and the backups
+    // on disk as the passes would have left them.
+    void finishPasses();
+    // Called between passes of a long Solve: keeps the window painted, shows
+    // the wait cursor, and says whether to go on (not once the window closes).
+    bool keepPaintedWhileSolving();
 
     Platform& platform_;
     EngineState engine_;
-    WindowSolverHost solverHost_{*this};
+    WindowSolverHost solverHost_;
+    // The digits the last solver pass left on the grid: a Step Solve that
+    // finds others starts a fresh search, since the backups of the old one
+    // belong to a board that is no longer there.
+    std::optional<std::array<Board::Value, kCellCount>> lastPassDigits_;
+    bool closing_ = false;
+    std::int64_t solveStartMillis_ = 0;
+    std::int64_t lastPaintMillis_ = 0;
+    bool waitCursorShown_ = false;
     bool userEditing_ = false;
     bool moveDown_ = false;
     std::int16_t flashCount_ = 0;

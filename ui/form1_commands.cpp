@@ -1,9 +1,20 @@
 #include "ui/form1.hpp"
 
 #include "engine/candidates.hpp"
+#include "engine/headless_host.hpp"
 #include "engine/messages.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
+#include "ui/input_hold.hpp"
+
+#include <QApplication>
+#include <QCursor>
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
 
 namespace cellwright {
 
@@ -13,39 +24,98 @@ const QString kNamePrompt = QStringLiteral("Enter the board name. Example: board
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+std::int64_t nowMillis() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 } // namespace
 
-bool Form1::loadSudoku(const QString& filename) {
-    if (readBoardFile(filename.toStdString(), engine_.board))
+bool Form1::loadSudoku(const std::string& filename) {
+    if (readBoardFile(filename, engine_.board))
         return true;
     showMessage(toQString(kErrorLoadingBoard), true);
     return false;
 }
 
-bool Form1::saveSudoku(const QString& filename) {
-    if (writeBoardFile(filename.toStdString(), engine_.board))
+bool Form1::saveSudoku(const std::string& filename) {
+    if (writeBoardFile(filename, engine_.board))
         return true;
     showMessage(toQString(kErrorSavingBoard), true);
     return false;
 }
 
-QString Form1::boardPath(const QString& name) const {
-    return QString::fromStdString(
-        boardFilePath(platform_.applicationDirectory().toStdString(), name.toStdString()));
+std::string Form1::boardPath(const QString& name, bool saving) const {
+    // Boards stay beside the program where the user may write there (a copy
+    // unpacked into a folder of their own); an installed program keeps them in
+    // the user's data folder instead. Never the current directory or "/".
+    std::string directory = platform_.applicationDirectory();
+    if (directory.empty() || ::access(directory.c_str(), W_OK) != 0) {
+        directory = platform_.userDataDirectory();
+        std::error_code error;
+        if (saving && !directory.empty())
+            std::filesystem::create_directories(directory, error);
+    }
+    const std::string bytes = fileNameBytes(name);
+    if (directory.empty() && !bytes.starts_with('/') && !bytes.starts_with("~/"))
+        return {};
+    return boardFilePath(directory, bytes, platform_.homeDirectory());
+}
+
+void Form1::finishPasses() {
+    lastPassDigits_ = engine_.board.digits();
+    solverHost_.writeFolder();
 }
 
 void Form1::Command1_Click() {
     fillArray(engine_.board);
+    if (lastPassDigits_ && *lastPassDigits_ != engine_.board.digits()) {
+        // The grid was edited since the last pass: a fresh search.
+        engine_.guessDepth = 0;
+        engine_.guessStack = {};
+        solverHost_.deleteBackups();
+    }
     solveBoard(engine_, solverHost_);
     showArray(engine_.board);
+    finishPasses();
+}
+
+bool Form1::keepPaintedWhileSolving() {
+    constexpr std::int64_t kMoment = 150;    // ms before the wait cursor shows
+    constexpr std::int64_t kRepaintGap = 50; // ms between two looks at the queue
+    const std::int64_t now = nowMillis();
+    if (now - lastPaintMillis_ >= kRepaintGap) {
+        lastPaintMillis_ = now;
+        if (!waitCursorShown_ && now - solveStartMillis_ >= kMoment) {
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+            waitCursorShown_ = true;
+        }
+        // Keys and clicks on the window are held until the Solve has ended,
+        // so none of them runs inside a pass; a request to close gets through
+        // and stops the search.
+        QCoreApplication::processEvents();
+    }
+    return !closing_;
 }
 
 void Form1::Command5_Click() {
     clearData(engine_);
     fillArray(engine_.board);
-    while (!solveBoard(engine_, solverHost_)) {
+    solveStartMillis_ = lastPaintMillis_ = nowMillis();
+    InputHold hold(windowHandle());
+    const SolveResult run =
+        solveToEnd(engine_, solverHost_, [this] { return keepPaintedWhileSolving(); });
+    if (waitCursorShown_) {
+        QApplication::restoreOverrideCursor();
+        waitCursorShown_ = false;
+    }
+    if (run.stopped) {
+        hold.discard();
+        return; // the window has closed and its backups are gone
     }
     showArray(engine_.board);
+    finishPasses();
 }
 
 void Form1::Command6_Click() {
@@ -65,7 +135,8 @@ void Form1::Command3_Click() {
     if (name.isEmpty())
         return;
     fillArray(engine_.board);
-    saveSudoku(boardPath(name));
+    showMessage(QString(), false); // an earlier failure no longer stands
+    saveSudoku(boardPath(name, true));
 }
 
 void Form1::Command4_Click() {
@@ -74,29 +145,8 @@ void Form1::Command4_Click() {
         return;
     clearData(engine_);
     showMessage(QString(), false);
-    loadSudoku(boardPath(name));
+    loadSudoku(boardPath(name, false));
     showArray(engine_.board); // after a failed load too: the cells read before it
-}
-
-// Backups go through the window's own file methods, so a failure shows
-// "Error saving board" or "Error loading board" like any board file.
-bool WindowSolverHost::saveBackup(std::int16_t level, const Board& /*arr*/) {
-    const std::string dir = window_.platform().applicationDirectory().toStdString();
-    return window_.saveSudoku(QString::fromStdString(backupFilePath(dir, level)));
-}
-
-bool WindowSolverHost::loadBackup(std::int16_t level, Board& /*arr*/) {
-    const std::string dir = window_.platform().applicationDirectory().toStdString();
-    return window_.loadSudoku(QString::fromStdString(backupFilePath(dir, level)));
-}
-
-void WindowSolverHost::deleteBackups() {
-    window_.platform().deleteFiles(window_.platform().applicationDirectory(),
-                                   QStringLiteral("backup*.bak"));
-}
-
-void WindowSolverHost::showMessage(std::string_view msgval, bool flashit) {
-    window_.showMessage(toQString(msgval), flashit);
 }
 
 } // namespace cellwright

@@ -168,18 +168,5 @@ TEST(BoardPaths, DotAnywhereMeansTheWholeFileName) {
     EXPECT_EQ(backupFilePath("/app", 17), "/app/backup17.bak");
 }
 
-TEST(BoardPaths, DeletingBackupsTakesOnlyTheSolversFiles) {
-    test::TempDir dir;
-    for (const char* name : {"backup0.bak", "backup17.bak", "backup.bak", "other.bak",
-                             "backup1.bak.keep", "xbackup2.bak"})
-        writeText(dir.file(name), "x");
-    deleteBackupFiles(dir.path());
-    for (const char* gone : {"backup0.bak", "backup17.bak", "backup.bak"})
-        EXPECT_FALSE(std::filesystem::exists(dir.file(gone))) << gone;
-    for (const char* kept : {"other.bak", "backup1.bak.keep", "xbackup2.bak"})
-        EXPECT_TRUE(std::filesystem::exists(dir.file(kept))) << kept;
-    deleteBackupFiles(dir.file("missing")); // no error
-}
-
 } // namespace
 } // namespace cellwright

@@ -2,15 +2,14 @@
 
 #include "platform/platform.hpp"
 
-#include <QDir>
-#include <QStringList>
-
 #include <deque>
+#include <string>
+#include <vector>
 
 namespace cellwright::test {
 
 // Records what the window asked of the platform and answers what the test
-// scripted. Files are real, in the directory the test names.
+// scripted. Files are real, in the directories the test names.
 class FakePlatform final : public Platform {
   public:
     struct Asked {
@@ -29,21 +28,20 @@ class FakePlatform final : public Platform {
     void messageBox(const QString& text, const QString& title) override {
         messages.push_back({text, title});
     }
-    QString applicationDirectory() const override { return appDir; }
-    void deleteFiles(const QString& directory, const QString& pattern) override {
-        deletions.push_back({directory, pattern});
-        QDir dir(directory);
-        for (const QString& name : dir.entryList({pattern}, QDir::Files))
-            dir.remove(name);
-    }
-    QString commandLine() const override { return arguments; }
+    std::string applicationDirectory() const override { return appDir; }
+    std::string userDataDirectory() const override { return dataDir; }
+    std::string homeDirectory() const override { return home; }
+    std::string temporaryDirectory() const override { return tempDir; }
+    std::string commandLine() const override { return arguments; }
 
-    QString appDir;
-    QString arguments;
+    std::string appDir;
+    std::string dataDir;
+    std::string home;
+    std::string tempDir;
+    std::string arguments;
     std::deque<QString> answers;
     std::vector<Asked> inputs;
     std::vector<Asked> messages;
-    std::vector<Asked> deletions;
 };
 
 } // namespace cellwright::test

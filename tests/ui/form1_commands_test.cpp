@@ -33,8 +33,7 @@ class Form1Commands : public QObject {
         TempDir boards;
         const std::string path = boards.file("my puzzle.sudoku");
         QVERIFY(writeBoardFile(path, boardOf(kPuzzle)));
-        for (const QString& argument :
-             {QString::fromStdString(path), '"' + QString::fromStdString(path) + '"'}) {
+        for (const std::string& argument : {path, '"' + path + '"'}) {
             WindowFixture f(argument);
             QCOMPARE(f.grid(), qs(kPuzzle));
             QCOMPARE(f.message(), QString());
@@ -43,7 +42,7 @@ class Form1Commands : public QObject {
     }
 
     void startUpWithAMissingBoardShowsTheErrorWithTheWindowUp() {
-        WindowFixture f(QStringLiteral("/nonexistent/board.sudoku"));
+        WindowFixture f("/nonexistent/board.sudoku");
         QCOMPARE(f.message(), qs(kErrorLoadingBoard));
         QVERIFY(f.flashingAfterLoad);
         QCOMPARE(f.grid(), QString(81, '.'));
@@ -55,7 +54,7 @@ class Form1Commands : public QObject {
         f.setGrid(kHardPuzzle);
         f.window->Command1_Click();
         QCOMPARE(f.window->engine().guessDepth, 1);
-        QVERIFY(fs::exists(f.file("backup0.bak")));
+        QVERIFY(fs::exists(f.backupDirectory() + "/backup0.bak"));
         f.window->Command1_Click();
         QVERIFY2(f.window->engine().guessDepth >= 1, "the depth is not reset between presses");
         QVERIFY(f.grid() != qs(kHardPuzzle));
@@ -68,6 +67,7 @@ class Form1Commands : public QObject {
         QCOMPARE(f.message(), qs(kBoardSolved));
         QVERIFY(gridSolves(f, kHardPuzzle));
         QVERIFY(fs::is_empty(f.dir.path()));
+        QVERIFY(fs::is_empty(f.backupDirectory()));
     }
 
     void solveOnAFullValidGridSaysSolved() {
@@ -80,7 +80,7 @@ class Form1Commands : public QObject {
 
     void solveStopsAtTheFirstGuessWhenBackupsCannotBeWritten() {
         WindowFixture f;
-        f.platform.appDir = QString::fromStdString(f.file("missing-dir"));
+        fs::remove(f.temp.path()); // nowhere to make the backup folder
         f.setGrid(kHardPuzzle);
         f.window->Command5_Click();
         QCOMPARE(f.message(), qs(kErrorSavingBoard));
@@ -192,17 +192,18 @@ class Form1Commands : public QObject {
         QCOMPARE(f.grid(), qs(kPuzzle));
     }
 
-    void closingRemovesBackupsHereOnlyAndSaysGoodbye() {
-        TempDir elsewhere;
-        writeText(elsewhere.file("backup0.bak"), "x");
+    void closingRemovesItsBackupsOnlyAndSaysGoodbye() {
         WindowFixture f;
-        for (const char* name : {"backup0.bak", "backup1.bak", "backup17.bak", "keep.sudoku"})
+        for (const char* name : {"backup0.bak", "backup17.bak", "keep.sudoku"})
             writeText(f.file(name), "x");
+        f.setGrid(kHardPuzzle);
+        f.window->Command1_Click();
+        const std::string backups = f.backupDirectory();
+        QVERIFY(fs::exists(backups + "/backup0.bak"));
         f.window->close();
-        QVERIFY(!fs::exists(f.file("backup0.bak")));
-        QVERIFY(!fs::exists(f.file("backup17.bak")));
-        QVERIFY(fs::exists(f.file("keep.sudoku")));
-        QVERIFY(fs::exists(elsewhere.file("backup0.bak")));
+        QVERIFY(!fs::exists(backups));
+        for (const char* name : {"backup0.bak", "backup17.bak", "keep.sudoku"})
+            QVERIFY(fs::exists(f.file(name)));
         QCOMPARE(f.platform.messages.size(), size_t(1));
         QCOMPARE(f.platform.messages[0].title, QStringLiteral("Thank you for using Cellwright"));
         const QStringList lines = f.platform.messages[0].text.split(QStringLiteral("\r\n"));

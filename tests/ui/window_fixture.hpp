@@ -18,10 +18,13 @@ inline QString qs(std::string_view text) {
 }
 
 // A loaded, active window over the fake platform, with a private application
-// directory.
+// directory; the user's data folder, home and temporary folder lie beside it.
 struct WindowFixture {
-    explicit WindowFixture(const QString& arguments = {}) {
-        platform.appDir = QString::fromStdString(dir.path());
+    explicit WindowFixture(const std::string& arguments = {}) {
+        platform.appDir = dir.path();
+        platform.dataDir = home.file("data");
+        platform.home = home.path();
+        platform.tempDir = temp.path();
         platform.arguments = arguments;
         window = std::make_unique<Form1>(platform);
         window->Form_Load();
@@ -59,8 +62,12 @@ struct WindowFixture {
     }
     QWidget* focused() const { return QApplication::focusWidget(); }
     std::string file(const std::string& name) const { return dir.file(name); }
+    // Where this window keeps the solver's backups; empty before the first.
+    std::string backupDirectory() const { return window->solverHost().folder(); }
 
     TempDir dir;
+    TempDir home;
+    TempDir temp;
     FakePlatform platform;
     bool flashingAfterLoad = false;
     std::unique_ptr<Form1> window;

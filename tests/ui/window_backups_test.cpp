@@ -1,0 +1,189 @@
+#include "engine/messages.hpp"
+#include "files/board_paths.hpp"
+#include "files/directory_backups.hpp"
+#include "support/test_boards.hpp"
+#include "window_fixture.hpp"
+
+#include <QTimer>
+
+#include <filesystem>
+#include <map>
+
+namespace cellwright::test {
+
+namespace fs = std::filesystem;
+
+// Where each window keeps its backups and boards, and what it leaves there.
+class WindowBackups : public QObject {
+    Q_OBJECT
+
+    using Files = std::map<std::string, std::string>;
+    static Files filesIn(const std::string& dir) {
+        Files files;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(dir, error))
+            files[entry.path().filename().string()] =
+                entry.is_directory() ? "(folder)" : readText(entry.path().string());
+        return files;
+    }
+    static Board gridOf(const WindowFixture& f) {
+        Board board;
+        f.window->fillArray(board);
+        return board;
+    }
+    static bool stepUntilSolved(WindowFixture& f) {
+        for (int press = 0; press < 10000 && f.message() != qs(kBoardSolved); ++press)
+            f.window->Command1_Click();
+        return f.message() == qs(kBoardSolved);
+    }
+
+  private slots:
+    void stepSolveAfterAnEditStartsAFreshSearch() {
+        WindowFixture f;
+        f.setGrid(
+            "....2..19..16..5.....7358.4.67....5.3...5........9.....89.......5....4.2.......3.");
+        for (int press = 0; press < 7; ++press)
+            f.window->Command1_Click();
+        QCOMPARE(f.message(), qs(kBoardUnsolvable));
+        f.window->cell(9 * 2 + 5)->setText(QString()); // the 5 that made it unsolvable
+        QVERIFY(stepUntilSolved(f));
+        QVERIFY(fs::is_empty(f.backupDirectory()));
+    }
+
+    // Between presses, and after a whole Solve, the backup folder holds what
+    // passes writing every backup to disk leave: the same names and bytes.
+    void theFolderMatchesAPassByPassRunWithRealFiles() {
+        WindowFixture f;
+        TempDir reference;
+        DirectoryBackups host(reference.path());
+        EngineState state;
+        state.board = boardOf(kHardPuzzle);
+        f.setGrid(kHardPuzzle);
+        for (int press = 0; press < 300; ++press) {
+            f.window->Command1_Click();
+            (void)solveBoard(state, host);
+            QCOMPARE(gridOf(f).digits(), state.board.digits());
+            QCOMPARE(f.window->engine().guessStack, state.guessStack);
+            QCOMPARE(filesIn(f.backupDirectory()), filesIn(reference.path()));
+        }
+        std::string broken(kHardPuzzle);
+        broken[80] = '5'; // unsolvable only after a search
+        f.setGrid(broken);
+        f.window->Command5_Click();
+        QCOMPARE(f.message(), qs(kBoardUnsolvable));
+        clearData(state);
+        state.board = boardOf(broken);
+        deleteBackupFiles(reference.path());
+        (void)solveToEnd(state, host);
+        QCOMPARE(filesIn(f.backupDirectory()), filesIn(reference.path()));
+        QVERIFY(filesIn(reference.path()).size() > 1);
+    }
+
+    void twoWindowsNeverTouchEachOthersBackups() {
+        WindowFixture first;
+        WindowFixture second;
+        second.platform.appDir = first.platform.appDir;
+        for (WindowFixture* f : {&first, &second}) {
+            f->setGrid(kHardPuzzle);
+            f->window->Command1_Click();
+        }
+        QVERIFY(first.backupDirectory() != second.backupDirectory());
+        first.window->close();
+        QVERIFY(fs::exists(second.backupDirectory() + "/backup0.bak"));
+        QVERIFY(stepUntilSolved(second));
+        QVERIFY(solves(gridOf(second), kHardPuzzle));
+    }
+
+    void aLinkPlantedAsABackupIsNeverWrittenThrough() {
+        WindowFixture f;
+        f.setGrid(kHardPuzzle);
+        f.window->Command1_Click();
+        writeText(f.file("target"), "keep me");
+        for (int level = 1; level <= kMaxGuessDepth; ++level)
+            fs::create_symlink(f.file("target"),
+                               f.backupDirectory() + "/backup" + std::to_string(level) + ".bak");
+        for (int press = 0; press < 100 && f.message() != qs(kErrorSavingBoard); ++press)
+            f.window->Command1_Click();
+        QCOMPARE(f.message(), qs(kErrorSavingBoard));
+        QCOMPARE(readText(f.file("target")), std::string("keep me"));
+    }
+
+    // An installed program's folder cannot be written: boards go to the
+    // user's data folder, and solving needs no write beside the program.
+    void anUnwritableProgramFolderKeepsBoardsInTheDataFolder() {
+        WindowFixture f;
+        f.platform.appDir = "/proc/self";
+        f.setGrid(kPuzzle);
+        f.platform.answers = {QStringLiteral("board1"), QStringLiteral("board1")};
+        f.window->Command3_Click();
+        QCOMPARE(f.message(), QString());
+        QVERIFY(fs::exists(f.platform.dataDir + "/board1.sudoku"));
+        f.window->ClearButton_Click();
+        f.window->Command4_Click();
+        QCOMPARE(f.grid(), qs(kPuzzle));
+        f.setGrid(kHardPuzzle);
+        f.window->Command5_Click();
+        QCOMPARE(f.message(), qs(kBoardSolved));
+    }
+
+    void aProgramFolderNamedInOtherBytesIsUsedAsItIs() {
+        WindowFixture f;
+        f.platform.appDir = f.file("caf\xe9 \xff");
+        fs::create_directory(f.platform.appDir);
+        f.setGrid(kPuzzle);
+        f.platform.answers = {QStringLiteral("board1"), QStringLiteral("~/mine")};
+        f.window->Command3_Click();
+        QVERIFY(fs::exists(f.platform.appDir + "/board1.sudoku"));
+        QCOMPARE(filesIn(f.dir.path()).size(), std::size_t(1));
+        f.window->Command3_Click();
+        QVERIFY(fs::exists(f.home.file("mine")));
+        QVERIFY(!fs::exists(f.platform.dataDir));
+    }
+
+    // A long Solve keeps the window painted: a click waits until the Solve
+    // has ended, the wait cursor shows, and closing stops the search at once.
+    void aLongSolveHoldsClicksAndStopsWhenClosed() {
+        WindowFixture f;
+        const auto clickClear = [&f] {
+            QTest::mouseClick(f.window->windowHandle(), Qt::LeftButton, {},
+                              f.button("ClearButton")->geometry().center());
+        };
+        f.setGrid(
+            ".................1..2.34..............52..1...1.6.........7.52..6.....8.1...9....");
+        QTimer::singleShot(0, f.window.get(), clickClear);
+        f.window->Command5_Click();
+        QCOMPARE(f.message(), qs(kBoardUnsolvable));
+        QCoreApplication::processEvents();
+        QCOMPARE(f.message(), QString());
+
+        f.setGrid(
+            ".................1....34..............52..1...1.6.........7.52..6.....8.1...9....");
+        bool waitCursor = false;
+        QTimer::singleShot(300, f.window.get(), [&] {
+            waitCursor = QApplication::overrideCursor() != nullptr &&
+                         QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            f.window->close();
+        });
+        f.window->Command5_Click();
+        QVERIFY(waitCursor);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.message() != qs(kBoardUnsolvable));
+        QCOMPARE(f.backupDirectory(), std::string());
+    }
+
+    void aGoodSaveClearsAnEarlierFailure() {
+        WindowFixture f;
+        f.platform.answers = {QStringLiteral("/nonexistent/b"), QStringLiteral("b")};
+        f.window->Command3_Click();
+        QCOMPARE(f.message(), qs(kErrorSavingBoard));
+        f.window->Command3_Click();
+        QCOMPARE(f.message(), QString());
+        QVERIFY(fs::exists(f.file("b.sudoku")));
+    }
+};
+
+} // namespace cellwright::test
+
+QTEST_MAIN(cellwright::test::WindowBackups)
+#include "window_backups_test.moc"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/backup_store.hpp"
+#include "engine/solver.hpp"
+#include "files/backup_folder.hpp"
+
+#include <bitset>
+#include <string>
+
+namespace cellwright {
+
+class Form1;
+
+// The window's side of a solver pass. Backups are board files named
+// backup<d>.bak in a folder of this window's own, so that two windows never
+// touch each other's and nothing beside the program is ever deleted.
+//
+// Within one command the backups live in memory (a whole Solve may save and
+// reload them a million times); whenever the window waits for the user again,
+// writeFolder() leaves the folder holding exactly the files that writing each
+// backup straight to disk would have left. The first backup of each command
+// does go straight to disk, so a folder that cannot be made or written stops
+// the search before its first guess ("Error saving board"), never later with
+// a wrong verdict.
+class WindowSolverHost final : public SolverHost {
+  public:
+    WindowSolverHost(Form1& window, std::string folderBase)
+        : window_(window), folder_(std::move(folderBase)) {}
+
+    bool saveBackup(std::int16_t level, const Board& arr) override;
+    bool loadBackup(std::int16_t level, Board& arr) override;
+    void deleteBackups() override;
+    void showMessage(std::string_view msgval, bool flashit) override;
+    bool keepsBoardWhenLoadFails() const override { return true; }
+
+    // Brings the folder up to date; on failure shows "Error saving board".
+    bool writeFolder();
+    // At closing: the backups and the folder go.
+    void removeFolder();
+    // The folder, if a backup has made it; for tests.
+    const std::string& folder() const { return folder_.pathIfMade(); }
+
+  private:
+    Form1& window_;
+    BackupFolder folder_;
+    BackupStore store_;
+    std::bitset<kMaxGuessDepth + 1> unwritten_;
+    bool folderStale_ = false;   // backups were deleted since the folder was written
+    bool folderChecked_ = false; // this command has written a backup to the folder
+};
+
+} // namespace cellwright
