@@ -1,14 +1,17 @@
+#include "cli/backup_directory.hpp"
+#include "cli/diagnostics.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/options.hpp"
-#include "cli/puzzle_input.hpp"
-#include "cli/report.hpp"
-#include "cli/solve_run.hpp"
-#include "files/board_file.hpp"
+#include "cli/output.hpp"
+#include "cli/puzzle_source.hpp"
+#include "cli/solve_mode.hpp"
 
-#include <filesystem>
-#include <iostream>
+#include <csignal>
+#include <memory>
 #include <optional>
-#include <thread>
 
+#include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -16,80 +19,57 @@ namespace {
 using namespace cellwright;
 using namespace cellwright::cli;
 
-constexpr int kAllSolved = 0;
-constexpr int kNotSolved = 1;
-constexpr int kBadInput = 2;
+// A standard descriptor that is closed is taken by /dev/null, opened the wrong
+// way round: reading or writing it then fails as reading a closed one would,
+// and no file the run opens can take its place.
+void holdClosedStandardDescriptors() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) < 0)
+            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+    }
+}
 
 int run(const Options& options) {
-    std::error_code error;
-    if (options.backupDir && !std::filesystem::is_directory(*options.backupDir, error)) {
-        std::cerr << "cellwright-solve: --backup-dir " << *options.backupDir
-                  << ": not a directory\n";
-        return kBadInput;
+    std::unique_ptr<BackupDirectory> backups;
+    if (options.backupDir) {
+        backups = BackupDirectory::lock(*options.backupDir);
+        if (!backups)
+            return kTrouble;
     }
-    const bool collection = options.linesFile.has_value();
-    const PuzzleSet set = collection ? readPuzzleLines(*options.linesFile, std::cerr)
-                                     : readBoardFiles(options.boardFiles, std::cerr);
-    if (options.outputFile && set.puzzles.size() != 1) {
-        std::cerr << "cellwright-solve: -o needs exactly one puzzle, found " << set.puzzles.size()
-                  << "\n";
-        return kBadInput;
+    PuzzleSource source(options.inputs(),
+                        options.linesFile ? PuzzleLayouts::Lines : PuzzleLayouts::Any);
+    Output output(STDOUT_FILENO);
+    const int status = runSolve(options, source, output, backups.get());
+    backups.reset(); // its backups go, and the signals it held come in
+    if (output.readerGone()) {
+        // End as a writer to a closed pipe does, now that nothing is left behind.
+        std::signal(SIGPIPE, SIG_DFL);
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        ::pthread_sigmask(SIG_UNBLOCK, &pipe, nullptr);
+        ::raise(SIGPIPE);
     }
-    const Format format = options.format.value_or(collection ? Format::Line : Format::Text);
-    const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
-
-    std::optional<ProgressBar> progress;
-    if (collection && set.puzzles.size() > 100 && ::isatty(STDERR_FILENO))
-        progress.emplace(std::cerr, set.puzzles.size());
-
-    Summary summary;
-    bool allSolved = true;
-    bool written = true;
-    solveAll(set.puzzles, jobs, options.backupDir, [&](std::size_t index, const Outcome& outcome) {
-        std::cout << formatOutcome(outcome, format);
-        if (format == Format::Text && index + 1 < set.puzzles.size())
-            std::cout << "\n";
-        summary.add(outcome);
-        allSolved = allSolved && outcome.solved();
-        if (options.outputFile)
-            written = writeBoardFile(*options.outputFile, outcome.board);
-        if (progress)
-            progress->update(index + 1);
-    });
-    std::cout << std::flush;
-    if (progress)
-        progress->finish();
-    if (collection)
-        std::cerr << summary.line() << "\n";
-    if (!written) {
-        std::cerr << "cellwright-solve: " << *options.outputFile << ": "
-                  << "Error saving board\n";
-        return kBadInput;
-    }
-    if (!set.allReadable || !std::cout)
-        return kBadInput;
-    return allSolved ? kAllSolved : kNotSolved;
+    return status;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    holdClosedStandardDescriptors();
     std::string error;
-    const std::optional<Options> options = parseOptions(args, error);
+    const std::optional<Options> options = parseOptions(argc, argv, error);
     if (!options) {
-        std::cerr << "cellwright-solve: " << error << "\n\n" << usageText();
-        return kBadInput;
+        complain(error);
+        Output(STDERR_FILENO).write("Try 'cellwright-solve --help' for more information.\n");
+        return kTrouble;
     }
-    if (options->help) {
-        std::cout << usageText();
-        return 0;
-    }
-    if (options->version) {
-        std::cout << "cellwright-solve " << CELLWRIGHT_VERSION << "\n";
-        return 0;
+    if (options->help || options->version) {
+        Output output(STDOUT_FILENO);
+        output.write(options->help ? std::string(usageText())
+                                   : std::string("cellwright-solve ") + CELLWRIGHT_VERSION + "\n");
+        output.flush();
+        return output.failed() ? kTrouble : kAllDone;
     }
     return run(*options);
 }

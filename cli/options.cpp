@@ -2,110 +2,169 @@
 
 #include <charconv>
 
+#include <getopt.h>
+
 namespace cellwright::cli {
 
 const char* usageText() {
-    return "Usage: cellwright-solve [options] [BOARD ...]\n"
-           "       cellwright-solve [options] --lines FILE\n"
+    return "Usage: cellwright-solve [OPTION]... [FILE]...\n"
+           "       cellwright-solve [OPTION]... --lines FILE\n"
            "\n"
            "Solves Sudoku puzzles exactly as Cellwright's Solve button does, and reports\n"
-           "what the window would show.\n"
+           "what the window would show. With no FILE, or when FILE is -, reads standard\n"
+           "input.\n"
            "\n"
-           "  BOARD              a board file (81 numeric items, as the window saves them);\n"
-           "                     - reads standard input\n"
-           "  --lines FILE       a collection, one puzzle per line: 81 characters, 1-9 and\n"
-           "                     '.' or '0' for an empty cell; blank lines and lines\n"
-           "                     starting with '#' are skipped; - reads standard input\n"
-           "  --format FORMAT    text (default for board files), line (default for\n"
-           "                     --lines) or json\n"
-           "  -o FILE            write the result board of a single puzzle as a board file\n"
-           "  --backup-dir DIR   keep the solver's backups as backup<d>.bak files in DIR\n"
-           "                     (default: in memory); implies --jobs 1\n"
-           "  --jobs N           puzzles solved at once (default: one per core); output\n"
-           "                     stays in input order\n"
-           "  -h, --help         show this help\n"
-           "  -v, --version      show the version\n"
+           "A FILE holds a board file as the window saves it (81 numbers, 0 for empty),\n"
+           "or any number of puzzle lines and 9x9 grids:\n"
+           "  board file     5  3  0  0  7  0 ...     one number an item, 81 items\n"
+           "  puzzle line    "
+           "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"
+           "                 (empty as . 0 _ * or x; after a blank, TAB, ',' or '#' the\n"
+           "                 rest of the line is ignored)\n"
+           "  grid           53. | .7. | ...          9 rows of 9 cells; blanks and\n"
+           "                 6.. | 195 | ...          | + - = : are box lines; grids are\n"
+           "                 ----+-----+----          apart by blank or drawn lines\n"
+           "Blank lines and lines starting with '#' are skipped.\n"
+           "\n"
+           "  -l, --lines=FILE      one puzzle per line, nothing else\n"
+           "  -f, --format=FORMAT   text (default for files), line (default for --lines),\n"
+           "                        json or grid\n"
+           "  -o, --output=FILE     write the result board of a single puzzle as a board\n"
+           "                        file\n"
+           "  -q, --quiet           no summary line\n"
+           "  -t, --trace           one line per solver pass before each result (as Step\n"
+           "                        Solve would go; rows and columns count from 0)\n"
+           "  -j, --jobs=N          puzzles solved at once (default: one per core); output\n"
+           "                        stays in input order\n"
+           "      --backup-dir=DIR  keep the solver's backups as backup<d>.bak files in\n"
+           "                        DIR, locked for this run (default: in memory);\n"
+           "                        implies --jobs=1\n"
+           "  -h, --help            show this help\n"
+           "  -V, -v, --version     show the version\n"
+           "\n"
+           "Examples:\n"
+           "  cellwright-solve board1.sudoku\n"
+           "  cellwright-solve --lines puzzles.txt --format json\n"
+           "  cellwright-solve - < grids.txt\n"
            "\n"
            "Exit status: 0 every puzzle solved, 1 any unsolvable or at the guess limit,\n"
-           "2 bad usage or unreadable input.\n";
+           "2 bad usage, unreadable input or an input/output error.\n";
+}
+
+std::vector<std::string> Options::inputs() const {
+    if (linesFile)
+        return {*linesFile};
+    if (boardFiles.empty())
+        return {"-"};
+    return boardFiles;
 }
 
 namespace {
 
-bool applyValue(Options& options, const std::string& option, const std::string& value,
-                std::string& error) {
-    if (option == "--lines") {
-        if (options.linesFile) {
-            error = "--lines is given twice";
-            return false;
-        }
-        options.linesFile = value;
-    } else if (option == "--format") {
-        if (value == "text") {
-            options.format = Format::Text;
-        } else if (value == "line") {
-            options.format = Format::Line;
-        } else if (value == "json") {
-            options.format = Format::Json;
-        } else {
-            error = "unknown format '" + value + "' (text, line or json)";
-            return false;
-        }
-    } else if (option == "-o") {
-        options.outputFile = value;
-    } else if (option == "--backup-dir") {
-        options.backupDir = value;
-    } else if (option == "--jobs") {
-        unsigned jobs = 0;
-        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
-        if (ec != std::errc() || end != value.data() + value.size() || jobs == 0 || jobs > 256) {
-            error = "--jobs takes a whole number from 1 to 256";
-            return false;
-        }
-        options.jobs = jobs;
-    }
-    return true;
+enum LongOnly { kBackupDir = 256 };
+
+constexpr option kLongOptions[] = {
+    {"lines", required_argument, nullptr, 'l'},
+    {"format", required_argument, nullptr, 'f'},
+    {"output", required_argument, nullptr, 'o'},
+    {"quiet", no_argument, nullptr, 'q'},
+    {"trace", no_argument, nullptr, 't'},
+    {"jobs", required_argument, nullptr, 'j'},
+    {"backup-dir", required_argument, nullptr, kBackupDir},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+std::optional<Format> formatNamed(const std::string& name) {
+    if (name == "text")
+        return Format::Text;
+    if (name == "line")
+        return Format::Line;
+    if (name == "json")
+        return Format::Json;
+    if (name == "grid")
+        return Format::Grid;
+    return std::nullopt;
+}
+
+std::optional<unsigned> jobCount(const std::string& text) {
+    unsigned jobs = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (ec != std::errc() || end != text.data() + text.size() || jobs == 0 || jobs > 256)
+        return std::nullopt;
+    return jobs;
 }
 
 } // namespace
 
-std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
+std::optional<Options> parseOptions(int argc, char* const* argv, std::string& error) {
     Options options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        // The value after an option that takes one.
-        std::string value;
-        const auto takeValue = [&] {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return false;
-            }
-            value = args[++i];
-            return true;
-        };
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else if (arg == "-v" || arg == "--version") {
-            options.version = true;
-        } else if (arg == "--lines" || arg == "--format" || arg == "-o" || arg == "--backup-dir" ||
-                   arg == "--jobs") {
-            if (!takeValue() || !applyValue(options, arg, value, error))
+    optind = 0; // glibc: start afresh, so that parsing can run more than once
+    opterr = 0; // our own one-line messages
+    while (true) {
+        int longIndex = -1;
+        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:hVv", kLongOptions, &longIndex);
+        if (letter == -1)
+            break;
+        const std::string value = optarg != nullptr ? optarg : "";
+        switch (letter) {
+        case 'l':
+            if (options.linesFile) {
+                error = "--lines is given twice";
                 return std::nullopt;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option '" + arg + "'";
+            }
+            options.linesFile = value;
+            break;
+        case 'f':
+            options.format = formatNamed(value);
+            if (!options.format) {
+                error = "invalid format '" + value + "' (text, line, json or grid)";
+                return std::nullopt;
+            }
+            break;
+        case 'o':
+            options.outputFile = value;
+            break;
+        case 'q':
+            options.quiet = true;
+            break;
+        case 't':
+            options.trace = true;
+            break;
+        case 'j':
+            if (const auto jobs = jobCount(value)) {
+                options.jobs = *jobs;
+                break;
+            }
+            error = "invalid job count '" + value + "' (a whole number from 1 to 256)";
             return std::nullopt;
-        } else {
-            options.boardFiles.push_back(arg);
+        case kBackupDir:
+            options.backupDir = value;
+            break;
+        case 'h':
+            options.help = true;
+            break;
+        case 'V':
+        case 'v':
+            options.version = true;
+            break;
+        case ':':
+            error = "option '" + std::string(argv[optind - 1]) + "' requires an argument";
+            return std::nullopt;
+        default:
+            error = optopt != 0
+                        ? "invalid option -- '" + std::string(1, static_cast<char>(optopt)) + "'"
+                        : "unrecognized option '" + std::string(argv[optind - 1]) + "'";
+            return std::nullopt;
         }
     }
+    for (int i = optind; i < argc; ++i)
+        options.boardFiles.emplace_back(argv[i]);
     if (options.help || options.version)
         return options;
     if (options.linesFile && !options.boardFiles.empty()) {
-        error = "give board files or --lines, not both";
-        return std::nullopt;
-    }
-    if (!options.linesFile && options.boardFiles.empty()) {
-        error = "no puzzle given";
+        error = "give files or --lines, not both";
         return std::nullopt;
     }
     if (options.backupDir)

@@ -6,7 +6,7 @@
 
 namespace cellwright::cli {
 
-enum class Format { Text, Line, Json };
+enum class Format { Text, Line, Json, Grid };
 
 struct Options {
     std::vector<std::string> boardFiles; // "-" is standard input
@@ -15,13 +15,18 @@ struct Options {
     std::optional<std::string> outputFile;
     std::optional<std::string> backupDir;
     unsigned jobs = 0; // 0: one per core
+    bool quiet = false;
+    bool trace = false;
     bool help = false;
     bool version = false;
+
+    // The inputs in the order given: the board files, or the --lines file.
+    std::vector<std::string> inputs() const;
 };
 
-// Parses the arguments after the program name. On a usage error, returns
-// nothing and sets error.
-std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+// Parses the command line (argv[0] included) with GNU conventions. On a usage
+// error, returns nothing and sets error to one line.
+std::optional<Options> parseOptions(int argc, char* const* argv, std::string& error);
 
 const char* usageText();
 

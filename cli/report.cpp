@@ -1,7 +1,5 @@
 #include "cli/report.hpp"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace cellwright::cli {
@@ -31,27 +29,114 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::int64_t nowMicros() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+// The board as nine rows with box lines, for reading rather than counting.
+std::string drawnGrid(const std::string& cells) {
+    std::string text;
+    for (int row = 0; row < kSize; ++row) {
+        if (row == 3 || row == 6)
+            text += "------+-------+------\n";
+        for (int col = 0; col < kSize; ++col) {
+            if (col == 3 || col == 6)
+                text += "| ";
+            text += cells[static_cast<std::size_t>(kSize * row + col)];
+            text += col == kSize - 1 ? "\n" : " ";
+        }
+    }
+    return text;
+}
+
+std::string cellName(int index) {
+    return "row " + std::to_string(index / kSize) + " column " + std::to_string(index % kSize);
+}
+
+std::string joined(const std::vector<int>& values, const char* separator) {
+    std::string text;
+    for (const int value : values)
+        text += (text.empty() ? "" : separator) + std::to_string(value);
+    return text;
+}
+
+std::string textPass(const PassRecord& pass) {
+    std::string text =
+        "pass " + std::to_string(pass.pass) + ", depth " + std::to_string(pass.depth) + ": ";
+    switch (pass.action) {
+    case PassRecord::Action::Fill: {
+        text += "filled " + countOf(pass.filled.size(), "cell");
+        for (std::size_t i = 0; i < pass.filled.size(); ++i) {
+            text += (i == 0 ? ": " : ", ") + cellName(pass.filled[i].cell) + " = " +
+                    std::to_string(pass.filled[i].digit);
+        }
+        break;
+    }
+    case PassRecord::Action::Guess:
+        text += "guessed " + std::to_string(pass.guess.digit) + " at " + cellName(pass.guess.cell) +
+                " at depth " + std::to_string(pass.guessDepth) + " (candidates " +
+                joined(pass.candidates, " ") + ")";
+        break;
+    case PassRecord::Action::BackOut:
+        text += "backed out to depth " + std::to_string(pass.depth);
+        break;
+    case PassRecord::Action::End:
+        text += pass.message;
+        break;
+    }
+    return text + "\n";
+}
+
+std::string jsonPass(const PassRecord& pass) {
+    std::string text =
+        "{\"pass\":" + std::to_string(pass.pass) + ",\"depth\":" + std::to_string(pass.depth);
+    switch (pass.action) {
+    case PassRecord::Action::Fill: {
+        text += ",\"action\":\"fill\",\"cells\":[";
+        for (std::size_t i = 0; i < pass.filled.size(); ++i) {
+            const int cell = pass.filled[i].cell;
+            text += (i == 0 ? "[" : ",[") + std::to_string(cell / kSize) + "," +
+                    std::to_string(cell % kSize) + "," + std::to_string(pass.filled[i].digit) + "]";
+        }
+        text += "]";
+        break;
+    }
+    case PassRecord::Action::Guess:
+        text += ",\"action\":\"guess\",\"row\":" + std::to_string(pass.guess.cell / kSize) +
+                ",\"col\":" + std::to_string(pass.guess.cell % kSize) +
+                ",\"digit\":" + std::to_string(pass.guess.digit) +
+                ",\"at_depth\":" + std::to_string(pass.guessDepth) + ",\"candidates\":[" +
+                joined(pass.candidates, ",") + "]";
+        break;
+    case PassRecord::Action::BackOut:
+        text += ",\"action\":\"backout\"";
+        break;
+    case PassRecord::Action::End:
+        text += ",\"action\":\"end\",\"message\":" + jsonString(pass.message);
+        break;
+    }
+    return text + "}\n";
 }
 
 } // namespace
 
-std::string formatOutcome(const Outcome& outcome, Format format) {
+std::string countOf(std::size_t count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+std::string formatOutcome(const Outcome& outcome, Format format, const std::string& source) {
     const std::string board = puzzleLineOf(outcome.board);
+    const std::string header = source.empty() ? "" : source + ":\n";
     switch (format) {
     case Format::Text: {
-        std::string text = outcome.message + "\n";
-        for (int row = 0; row < 9; ++row)
-            text += board.substr(static_cast<std::size_t>(9 * row), 9) + "\n";
+        std::string text = header + outcome.message + "\n";
+        for (int row = 0; row < kSize; ++row)
+            text += board.substr(static_cast<std::size_t>(kSize * row), kSize) + "\n";
         return text;
     }
+    case Format::Grid:
+        return header + outcome.message + "\n" + drawnGrid(board);
     case Format::Line:
-        return board + "\t" + outcome.message + "\n";
+        return board + "\t" + outcome.message + (source.empty() ? "" : "\t" + source) + "\n";
     case Format::Json:
-        return "{\"puzzle\":" + jsonString(lineOf(outcome.puzzle)) +
+        return "{" + (source.empty() ? "" : "\"source\":" + jsonString(source) + ",") +
+               "\"puzzle\":" + jsonString(lineOf(outcome.puzzle)) +
                ",\"message\":" + jsonString(outcome.message) + ",\"board\":" + jsonString(board) +
                ",\"passes\":" + std::to_string(outcome.passes) +
                ",\"guesses\":" + std::to_string(outcome.guesses) +
@@ -62,9 +147,16 @@ std::string formatOutcome(const Outcome& outcome, Format format) {
     return {};
 }
 
+std::string formatTrace(const Outcome& outcome, Format format) {
+    std::string text;
+    for (const PassRecord& pass : outcome.trace)
+        text += format == Format::Json ? jsonPass(pass) : textPass(pass);
+    return text;
+}
+
 void Summary::add(const Outcome& outcome) {
     ++counts_[outcome.message.empty() ? std::string("(no message)") : outcome.message];
-    micros_.push_back(outcome.micros);
+    ++micros_[outcome.micros];
 }
 
 std::string Summary::line() const {
@@ -74,43 +166,20 @@ std::string Summary::line() const {
         total += count;
         perOutcome += (perOutcome.empty() ? "" : ", ") + std::to_string(count) + " " + message;
     }
-    std::vector<std::int64_t> sorted = micros_;
-    std::sort(sorted.begin(), sorted.end());
     std::int64_t sum = 0;
-    for (const std::int64_t m : sorted)
-        sum += m;
-    const double median =
-        sorted.empty() ? 0.0 : static_cast<double>(sorted[sorted.size() / 2]) / 1000.0;
+    std::int64_t median = 0;
+    std::size_t seen = 0;
+    for (const auto& [micros, count] : micros_) {
+        sum += micros * static_cast<std::int64_t>(count);
+        if (seen <= total / 2 && total / 2 < seen + count)
+            median = micros;
+        seen += count;
+    }
     char times[96];
     std::snprintf(times, sizeof times, "%.3f s solving in all, median %.3f ms",
-                  static_cast<double>(sum) / 1e6, median);
-    return std::to_string(total) + " puzzles: " + (perOutcome.empty() ? "none" : perOutcome) +
-           "; " + times;
-}
-
-ProgressBar::ProgressBar(std::ostream& out, std::size_t total)
-    : out_(out), total_(total), startMicros_(nowMicros()) {}
-
-void ProgressBar::update(std::size_t done) {
-    const std::int64_t now = nowMicros();
-    if (done < total_ && lastDrawMicros_ >= 0 && now - lastDrawMicros_ < 100000)
-        return; // at most ten redraws a second
-    lastDrawMicros_ = now;
-    const double seconds = static_cast<double>(now - startMicros_) / 1e6;
-    const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0.0;
-    const double left = rate > 0 ? static_cast<double>(total_ - done) / rate : 0.0;
-    constexpr int kWidth = 30;
-    const int filled = total_ == 0 ? kWidth : static_cast<int>(kWidth * done / total_);
-    char text[160];
-    std::snprintf(text, sizeof text, "\r[%s%s] %zu/%zu  %.0f/s  %.0f s left ",
-                  std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                  std::string(static_cast<std::size_t>(kWidth - filled), '-').c_str(), done, total_,
-                  rate, left);
-    out_ << text << std::flush;
-}
-
-void ProgressBar::finish() {
-    out_ << "\r\033[K" << std::flush;
+                  static_cast<double>(sum) / 1e6, static_cast<double>(median) / 1000.0);
+    return countOf(total, "puzzle") + ": " + (perOutcome.empty() ? "none" : perOutcome) + "; " +
+           times;
 }
 
 } // namespace cellwright::cli

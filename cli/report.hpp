@@ -5,16 +5,22 @@
 
 #include <cstdint>
 #include <map>
-#include <ostream>
 #include <string>
-#include <vector>
 
 namespace cellwright::cli {
 
-// One puzzle's result in the chosen format, ending with a newline.
-std::string formatOutcome(const Outcome& outcome, Format format);
+// One puzzle's result in the chosen format, ending with a newline. source,
+// when not empty, names the input it came from.
+std::string formatOutcome(const Outcome& outcome, Format format, const std::string& source);
 
-// Counts per outcome and times over a collection; the closing summary line.
+// The recorded passes, one line each: JSON lines in the JSON format, text
+// otherwise.
+std::string formatTrace(const Outcome& outcome, Format format);
+
+// "1 puzzle", "2 puzzles".
+std::string countOf(std::size_t count, const std::string& noun);
+
+// Counts per outcome and times over a run; the closing summary line.
 class Summary {
   public:
     void add(const Outcome& outcome);
@@ -22,21 +28,9 @@ class Summary {
 
   private:
     std::map<std::string, std::size_t> counts_;
-    std::vector<std::int64_t> micros_;
-};
-
-// A one-line progress bar, redrawn in place; only for terminals.
-class ProgressBar {
-  public:
-    ProgressBar(std::ostream& out, std::size_t total);
-    void update(std::size_t done);
-    void finish();
-
-  private:
-    std::ostream& out_;
-    std::size_t total_;
-    std::int64_t startMicros_;
-    std::int64_t lastDrawMicros_ = -1;
+    // Times as counts per value: memory grows with the distinct times seen,
+    // not with the number of puzzles.
+    std::map<std::int64_t, std::size_t> micros_;
 };
 
 } // namespace cellwright::cli

@@ -1,14 +1,30 @@
 #pragma once
 
+#include "engine/headless_host.hpp"
 #include "files/puzzle_line.hpp"
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace cellwright::cli {
+
+// What one solver pass did, as Step Solve would have made it.
+struct PassRecord {
+    enum class Action { Fill, Guess, BackOut, End };
+    std::int64_t pass = 0;  // from 1
+    std::int16_t depth = 0; // guessDepth after the pass
+    Action action = Action::Fill;
+    struct Placed {
+        int cell = 0; // grid index
+        int digit = 0;
+    };
+    std::vector<Placed> filled;  // Fill: in row-major order
+    Placed guess;                // Guess
+    std::int16_t guessDepth = 0; // Guess: the depth it was made at
+    std::vector<int> candidates; // Guess: the cell's candidates, ascending
+    std::string message;         // End
+};
 
 // What one "Solve" did to one puzzle.
 struct Outcome {
@@ -20,18 +36,16 @@ struct Outcome {
     std::int64_t backouts = 0;
     std::int16_t maxDepth = 0;
     std::int64_t micros = 0;
+    std::vector<PassRecord> trace; // only when asked for
 
     bool solved() const;
+    // A backup could not be written or read back: the search stopped short.
+    bool backupFailed() const;
 };
 
 // Solves like the window's Solve: cleared state, the digits into layer 0, passes
-// until one ends the search. Backups in memory, or as files in backupDir.
-Outcome solvePuzzle(const Digits& puzzle, const std::optional<std::string>& backupDir);
-
-// Solves every puzzle, jobs at a time, and hands the outcomes to emit in input
-// order, each as soon as it and all before it are done.
-void solveAll(const std::vector<Digits>& puzzles, unsigned jobs,
-              const std::optional<std::string>& backupDir,
-              const std::function<void(std::size_t, const Outcome&)>& emit);
+// until one ends the search, backups kept by the host. With trace, the passes
+// are plain ones, each recorded; the outcome is the same.
+Outcome solvePuzzle(const Digits& puzzle, HeadlessHost& host, bool trace);
 
 } // namespace cellwright::cli

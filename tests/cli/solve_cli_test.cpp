@@ -1,197 +1,290 @@
-#include "files/board_file.hpp"
+#include "cli/puzzle_texts.hpp"
+#include "engine/headless_host.hpp"
 #include "support/temp_dir.hpp"
-#include "support/test_boards.hpp"
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringList>
 
+#include <chrono>
 #include <filesystem>
-#include <fstream>
+#include <regex>
 
-#include <cstdlib>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace cellwright {
 namespace {
 
-using test::readText;
-using test::writeText;
+namespace fs = std::filesystem;
+using namespace test;
+
+const std::string kSolvedText = // rows of 9 digits
+    "Board Solved\n" + std::regex_replace(std::string(kSolution), std::regex(".{9}"), "$&\n");
 
 struct CliRun {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-// Runs the real cellwright-solve with a shell-quoted argument string.
+std::vector<std::string> linesOf(const std::string& text) {
+    static const std::regex newline("\n");
+    return {std::sregex_token_iterator(text.begin(), text.end(), newline, -1), {}};
+}
+
+QJsonObject json(const std::string& line) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+}
+
+// Runs shell commands in a fresh directory, $SOLVE being the real program.
 class SolveCli : public ::testing::Test {
   protected:
-    CliRun run(const std::string& args, const std::string& input = "") {
+    void SetUp() override { ::setenv("SOLVE", CELLWRIGHT_SOLVE, 1); }
+    CliRun sh(const std::string& command, const std::string& input = "") {
         writeText(dir.file("stdin"), input);
-        const std::string command = std::string(CELLWRIGHT_SOLVE) + " " + args + " <" +
-                                    dir.file("stdin") + " >" + dir.file("stdout") + " 2>" +
-                                    dir.file("stderr");
-        const int raw = std::system(command.c_str());
+        const int raw = std::system(
+            ("cd '" + dir.path() + "' && { " + command + "; } <stdin >stdout 2>stderr").c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(dir.file("stdout")),
                 readText(dir.file("stderr"))};
     }
-    std::string board(std::string_view puzzle, const std::string& name) {
-        const std::string path = dir.file(name);
-        EXPECT_TRUE(writeBoardFile(path, test::boardOf(puzzle)));
-        return path;
+    CliRun run(const std::string& args, const std::string& input = "") {
+        return sh("\"$SOLVE\" " + args, input);
     }
-    static std::vector<std::string> lines(const std::string& text) {
-        std::vector<std::string> result;
-        std::string::size_type start = 0;
-        for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-            result.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-        return result;
+    std::string file(const std::string& name, const std::string& text) {
+        writeText(dir.file(name), text);
+        return name;
     }
-    static QJsonObject json(const std::string& line) {
-        QJsonParseError error{};
-        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
-        return doc.object();
-    }
-
-    test::TempDir dir;
+    TempDir dir;
 };
 
-// Two solvable puzzles (one needing guesses) and one that cannot be solved.
-const std::string kUnsolvable =
-    "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-
-TEST_F(SolveCli, BoardFileInTextFormat) {
-    const CliRun r = run("'" + board(test::kPuzzle, "my board.sudoku") + "'");
-    EXPECT_EQ(r.status, 0) << r.err;
-    std::string expected = "Board Solved\n";
-    for (int row = 0; row < 9; ++row)
-        expected +=
-            std::string(test::kSolution.substr(static_cast<std::size_t>(9 * row), 9)) + "\n";
-    EXPECT_EQ(r.out, expected);
+TEST_F(SolveCli, EveryLayoutAsFileSeveralFilesAndStandardInputGivesTheSolution) {
+    const std::pair<std::string, std::string> layouts[] = {
+        {"board.sudoku", kBoardFile},
+        {"commas.sudoku", std::regex_replace(kBoardFile, std::regex("\r\n"), ",")},
+        {"rated.txt", "\xEF\xBB\xBF  " + kLine + "\t4.5 hard\r\n"},
+        {"pair.csv", kLine + "," + std::string(kSolution) + "\n"},
+        {"drawn.txt", "+-----+-----+-----+\n" + kGrid},
+        {"bare.txt", std::regex_replace(kGrid, std::regex("\\|-.*\n|\\| ?"), "")},
+    };
+    std::string all;
+    for (const auto& [name, text] : layouts) {
+        all += " " + file(name, text);
+        EXPECT_EQ(run(name).out, kSolvedText) << name;
+        const CliRun piped = run("-", text);
+        EXPECT_EQ(piped.out, kSolvedText) << name;
+    }
+    const CliRun several = run("--format=json" + all);
+    EXPECT_EQ(several.status, 0) << several.err;
+    const auto results = linesOf(several.out);
+    ASSERT_EQ(results.size(), std::size(layouts));
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        EXPECT_EQ(json(results[i])["board"].toString().toStdString(), std::string(kSolution));
+        const std::string source = json(results[i])["source"].toString().toStdString();
+        EXPECT_EQ(source.substr(0, source.find(':')), layouts[i].first);
+    }
+    EXPECT_EQ(run("--lines rated.txt -f line").out, std::string(kSolution) + "\tBoard Solved\n");
 }
 
-TEST_F(SolveCli, BoardFromStandardInputAndResultFile) {
-    const std::string out = dir.file("result.sudoku");
-    const CliRun r = run("- -o " + out, readText(board(test::kHardPuzzle, "hard.sudoku")));
-    EXPECT_EQ(r.status, 0) << r.err;
-    Board result;
-    ASSERT_TRUE(readBoardFile(out, result));
-    EXPECT_TRUE(test::solves(result, test::kHardPuzzle));
-    EXPECT_EQ(readText(out).size(), 243U);
+TEST_F(SolveCli, GnuOptionForms) {
+    file("a", kLine), file("-dash", kLine);
+    const std::string version = std::string("cellwright-solve ") + CELLWRIGHT_VERSION + "\n";
+    const std::string tryHelp = "\nTry 'cellwright-solve --help' for more information.\n";
+    const struct {
+        std::string args;
+        int status;
+        std::string out, err; // out: its start; err: all of it
+    } cases[] = {
+        {"--format=json a", 0, "{\"puzzle\"", ""},
+        {"--format json a", 0, "{\"puzzle\"", ""},
+        {"-qfgrid a a", 0, "a:1:\nBoard Solved\n5 3 4 | 6 7 8 | 9 1 2\n", ""},
+        {"-f line a a", 0, "", "cellwright-solve: 2 puzzles: 2 Board Solved"},
+        {"--lines a", 0, "", "cellwright-solve: 1 puzzle: 1 Board Solved"},
+        {"-oout1 a", 0, "Board Solved\n", ""},
+        {"-o out2 -- -dash", 0, "Board Solved\n", ""},
+        {"-V", 0, version, ""},
+        {"-v", 0, version, ""},
+        {"--version", 0, version, ""},
+        {"--bogus a", 2, "", "cellwright-solve: unrecognized option '--bogus'" + tryHelp},
+        {"a --format", 2, "", "cellwright-solve: option '--format' requires an argument" + tryHelp},
+        {"-j 0 a", 2, "", "cellwright-solve: invalid job count '0' (a whole number from 1 to 256)"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args << r.err;
+        EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << c.args;
+        EXPECT_EQ(r.err.substr(0, c.err.empty() ? std::string::npos : c.err.size()), c.err);
+    }
+    EXPECT_EQ(readText(dir.file("out1")).size(), 243U);
+    EXPECT_EQ(readText(dir.file("out1")), readText(dir.file("out2")));
+    EXPECT_TRUE(std::regex_search(run("--help").out, std::regex("board file[^]*line[^]*grid")));
 }
 
-TEST_F(SolveCli, CollectionInLineFormatSkipsCommentsAndReportsBadLines) {
-    const std::string text = "# a comment\n" + std::string(test::kPuzzle) + "\n\n" + "12345\n" +
-                             std::string(test::kHardPuzzle) + "\r\n";
-    writeText(dir.file("set.txt"), text);
-    const CliRun r = run("--lines " + dir.file("set.txt"));
-    EXPECT_EQ(r.status, 2) << "a line that is not a puzzle is unreadable input";
-    EXPECT_NE(r.err.find(dir.file("set.txt") + ":4: "), std::string::npos) << r.err;
-    const auto out = lines(r.out);
-    ASSERT_EQ(out.size(), 2U) << "the other puzzles are still solved";
-    EXPECT_EQ(out[0], std::string(test::kSolution) + "\tBoard Solved");
-    EXPECT_EQ(out[1].substr(81), "\tBoard Solved");
-    EXPECT_NE(r.err.find("2 puzzles: 2 Board Solved"), std::string::npos) << r.err;
+TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
+    file("a", kLine), file("grid", std::regex_replace(kGrid, std::regex("\\| 6\\.\\. "), "| 6. "));
+    const std::pair<std::string, std::string> cases[] = {
+        {"\"$SOLVE\" -f line grid a", "grid:2: not a puzzle: 8 cells where"},
+        {"\"$SOLVE\" a >/dev/full", "standard output: No space left on device"},
+        {"\"$SOLVE\" -o no/such/dir a", "no/such/dir: No such file or directory"},
+        {"\"$SOLVE\" -o out a a", "-o out: needs exactly one puzzle, the input held 2"},
+        {"\"$SOLVE\" missing a", "missing: No such file or directory"},
+        {"\"$SOLVE\" - </tmp", "<stdin>: Is a directory"},
+        {"\"$SOLVE\" - <&-", "<stdin>: Bad file descriptor"},
+        {"\"$SOLVE\" --backup-dir nowhere a", "--backup-dir nowhere: No such file or directory"},
+    };
+    for (const auto& [command, reason] : cases) {
+        const CliRun r = sh(command);
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_NE(r.err.find("cellwright-solve: " + reason), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(run("-f line grid a").out, std::string(kSolution) + "\tBoard Solved\ta:1\n")
+        << "the other puzzles are solved, the one not read as written gets no verdict";
+    EXPECT_EQ(sh("yes 0 | timeout 20 \"$SOLVE\" -").status, 0) << "a board ends at item 81";
 }
 
-TEST_F(SolveCli, JsonHasExactlyTheReportedFields) {
-    const CliRun r =
-        run("--lines - --format json", std::string(test::kHardPuzzle) + "\n" + kUnsolvable + "\n");
-    EXPECT_EQ(r.status, 1) << "one puzzle is unsolvable";
-    const auto out = lines(r.out);
-    ASSERT_EQ(out.size(), 2U);
-    const QJsonObject hard = json(out[0]);
-    EXPECT_EQ(hard.keys(), (QStringList{"backouts", "board", "guesses", "max_depth", "message",
-                                        "micros", "passes", "puzzle"}));
-    EXPECT_EQ(hard["puzzle"].toString().toStdString(), test::kHardPuzzle);
-    EXPECT_EQ(hard["message"].toString(), "Board Solved");
-    EXPECT_TRUE(
-        test::solves(test::boardOf(hard["board"].toString().toStdString()), test::kHardPuzzle));
-    EXPECT_GT(hard["guesses"].toInt(), 0);
-    EXPECT_GT(hard["passes"].toInt(), hard["guesses"].toInt());
-    EXPECT_GT(hard["max_depth"].toInt(), 0);
-    const QJsonObject bad = json(out[1]);
-    EXPECT_EQ(bad["message"].toString(), "Board Is Unsolvable");
-    EXPECT_EQ(bad["passes"].toInt(), 1);
-    EXPECT_EQ(bad["guesses"].toInt(), 0);
+// Peak megabytes of the program on so many lines, as the kernel counts them for
+// a child of its own (the sanitizer's quarantine of freed memory kept small).
+long peakMegabytes(int lines) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const int status =
+            std::system(("yes " + std::string(kSolution) + " | head -n " + std::to_string(lines) +
+                         " | ASAN_OPTIONS=$ASAN_OPTIONS:quarantine_size_mb=1 '" CELLWRIGHT_SOLVE
+                         "' --lines - -j2 -q -f line >/dev/null")
+                            .c_str());
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        _exit(status == 0 ? static_cast<int>(std::min(usage.ru_maxrss / 1024, 250L)) : 255);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
 }
 
-TEST_F(SolveCli, ExitStatuses) {
-    EXPECT_EQ(run(board(test::kPuzzle, "a.sudoku")).status, 0);
-    EXPECT_EQ(run("--lines -", kUnsolvable + "\n").status, 1);
-    EXPECT_EQ(run("--format xml x").status, 2);
-    EXPECT_EQ(run("").status, 2);
-    EXPECT_EQ(run("--jobs 0 x").status, 2);
-    EXPECT_EQ(
-        run("--backup-dir " + dir.file("nowhere") + " " + board(test::kPuzzle, "c.sudoku")).status,
-        2);
-    EXPECT_EQ(run(board(test::kPuzzle, "a.sudoku") + " " + board(test::kPuzzle, "b.sudoku") +
-                  " -o " + dir.file("o"))
-                  .status,
-              2)
-        << "-o takes a single puzzle";
-    const CliRun help = run("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: cellwright-solve"), std::string::npos);
-    const CliRun version = run("--version");
-    EXPECT_EQ(version.out, std::string("cellwright-solve ") + CELLWRIGHT_VERSION + "\n");
+TEST_F(SolveCli, ResultsStreamInOrderWhateverTheJobsInBoundedMemory) {
+    // The first result comes while the second line is still 2 s away.
+    const auto start = std::chrono::system_clock::now();
+    const CliRun slow = sh("{ echo " + kLine + "; sleep 2; echo " + kLine +
+                           "; } | \"$SOLVE\" --lines - -j2 | { read first; date +%s%N; cat; }");
+    EXPECT_LT(std::chrono::nanoseconds(std::stoll(slow.out)) - start.time_since_epoch(),
+              std::chrono::milliseconds(1500));
+
+    const auto withoutTimes = [](const std::string& out) {
+        return std::regex_replace(out, std::regex(",\"micros\":[0-9]+"), "");
+    };
+    fs::create_directory(dir.file("backups"));
+    sh("grep -v '^#' " CELLWRIGHT_BENCH_PUZZLES " | head -n 40 >hard.txt");
+    const CliRun one = run("--lines hard.txt -f json -j1");
+    ASSERT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(linesOf(one.out).size(), 40U);
+    EXPECT_EQ(withoutTimes(run("--lines hard.txt -f json -j2").out), withoutTimes(one.out));
+    EXPECT_EQ(withoutTimes(run("--lines hard.txt -f json --backup-dir backups").out),
+              withoutTimes(one.out));
+    EXPECT_TRUE(fs::is_empty(dir.file("backups")));
+    const long small = peakMegabytes(1000);
+    ASSERT_LT(small, 250);
+    EXPECT_LE(peakMegabytes(1000000), small + small / 4 + 2) << "1 M lines against 1 k";
 }
 
-TEST_F(SolveCli, MissingOrUnreadableFilesAreNamed) {
-    const std::string missing = dir.file("missing.sudoku");
-    const CliRun r = run(missing + " " + board(test::kPuzzle, "ok.sudoku"));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find(missing + ": no such file"), std::string::npos) << r.err;
-    EXPECT_EQ(lines(r.out).front(), "Board Solved") << "the readable board is still solved";
+TEST_F(SolveCli, BackupDirectoryIsLockedLinkSafeAndCleanedUpOnSignals) {
+    fs::create_directories(dir.file("bk/backup_staging.bak"));
+    for (const char* user : {"backup-2024-taxes.bak", "backup.bak", "BACKUP3.BAK"})
+        file(std::string("bk/") + user, "mine");
+    const auto left = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.file("bk")))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const std::vector<std::string> userFiles = left();
+    // Job control, so that the run in the background takes SIGINT.
+    const CliRun pair = sh("bash -mc 'grep -v ^# " CELLWRIGHT_BENCH_PUZZLES " >hard.txt; "
+                           "\"$SOLVE\" --lines hard.txt --backup-dir bk >/dev/null & "
+                           "while [ ! -e bk/backup0.bak ]; do sleep 0.01; done; "
+                           "\"$SOLVE\" --backup-dir bk hard.txt 2>&1; echo second $?; "
+                           "kill -INT $!; wait $!; echo first $?' 2>/dev/null");
+    EXPECT_EQ(pair.out, "cellwright-solve: --backup-dir bk: in use by another cellwright-solve "
+                        "run\nsecond 2\nfirst 130\n");
+    EXPECT_EQ(left(), userFiles) << "interrupted: its backups are gone, nothing else";
+    file("dead", std::string(kTwoDeadEnds));
+    EXPECT_EQ(run("--backup-dir bk dead").status, 1);
+    EXPECT_EQ(left(), userFiles) << "unsolvable: the same";
 
-    writeText(dir.file("short.sudoku"), "1\r\n2\r\n");
-    const CliRun shortFile = run(dir.file("short.sudoku"));
-    EXPECT_EQ(shortFile.status, 2);
-    EXPECT_NE(shortFile.err.find("short.sudoku: Error loading board"), std::string::npos);
-
-    const CliRun missingLines = run("--lines " + missing);
-    EXPECT_EQ(missingLines.status, 2);
-    EXPECT_NE(missingLines.err.find(missing), std::string::npos);
+    file("victim", "precious");
+    fs::create_symlink(dir.file("victim"), dir.file("bk/backup0.bak"));
+    fs::create_hard_link(dir.file("victim"), dir.file("bk/backup1.bak"));
+    const CliRun linked = run("--backup-dir bk dead -f line");
+    EXPECT_EQ(linked.status, 2);
+    EXPECT_NE(linked.err.find("bk/backup0.bak: "), std::string::npos) << linked.err;
+    EXPECT_EQ(linked.out, std::string(kTwoDeadEnds) + "\tError saving board\n")
+        << "the givens, never a guessed board";
+    EXPECT_EQ(readText(dir.file("victim")), "precious");
 }
 
-// Backups in memory and as files give the same search; jobs keep the order.
-TEST_F(SolveCli, BackupKindsAndJobsGiveIdenticalResults) {
-    std::ifstream bench(CELLWRIGHT_BENCH_PUZZLES);
-    std::string line;
-    std::string set;
-    for (int taken = 0; taken < 12 && std::getline(bench, line);) {
-        if (!line.empty() && line[0] != '#') {
-            set += line + "\n";
-            ++taken;
+// The digits open at a cell by the rules, independent of the engine's marks.
+QJsonArray openDigits(const Board& board, int cell) {
+    QJsonArray open;
+    for (int digit = 1; digit <= 9; ++digit) {
+        bool taken = false;
+        for (int at = 0; at < 81; ++at)
+            taken = taken || (board.digit(at) == digit &&
+                              (at / 9 == cell / 9 || at % 9 == cell % 9 ||
+                               (at / 27 == cell / 27 && at % 9 / 3 == cell % 9 / 3)));
+        if (!taken)
+            open.append(digit);
+    }
+    return open;
+}
+
+TEST_F(SolveCli, TraceFollowsTheEnginePassByPassAndAgreesWithTheResult) {
+    file("hard", std::string(kHardPuzzle));
+    const auto traced = linesOf(run("--trace -f json hard").out);
+    const QJsonObject result = json(run("-f json hard").out);
+    EngineState state;
+    clearData(state);
+    placeDigits(state.board, boardOf(kHardPuzzle).digits());
+    MemoryBackups host;
+    int guesses = 0, backouts = 0, maxDepth = 0;
+    for (std::size_t pass = 0; pass + 1 < traced.size(); ++pass) {
+        const EngineState before = state;
+        const bool done = solveBoard(state, host);
+        const QJsonObject line = json(traced[pass]);
+        ASSERT_EQ(QJsonArray({line["pass"], line["depth"]}),
+                  QJsonArray({static_cast<int>(pass + 1), int{state.guessDepth}}));
+        maxDepth = std::max<int>(maxDepth, state.guessDepth);
+        QJsonArray changed;
+        for (int i = 0; i < 81; ++i)
+            if (state.board.digit(i) != before.board.digit(i))
+                changed.append(QJsonArray{i / 9, i % 9, int{state.board.digit(i)}});
+        const std::string action = line["action"].toString().toStdString();
+        if (done) {
+            EXPECT_EQ(action, "end");
+            EXPECT_EQ(pass + 2, traced.size()) << "the end is the last pass";
+            EXPECT_EQ(line["message"].toString(), result["message"].toString());
+        } else if (state.guessDepth > before.guessDepth) {
+            ASSERT_EQ(action, "guess") << traced[pass];
+            ASSERT_EQ(changed.size(), 1);
+            const QJsonArray cell = changed[0].toArray();
+            EXPECT_EQ(QJsonArray({line["row"], line["col"], line["digit"]}), cell);
+            EXPECT_EQ(line["candidates"].toArray(),
+                      openDigits(before.board, cell[0].toInt() * 9 + cell[1].toInt()));
+            ++guesses;
+        } else if (state.guessDepth < before.guessDepth) {
+            EXPECT_EQ(action, "backout") << traced[pass];
+            ++backouts;
+        } else {
+            EXPECT_EQ(action, "fill");
+            EXPECT_EQ(line["cells"].toArray(), changed) << traced[pass];
         }
     }
-    writeText(dir.file("hard.txt"), set);
-    std::filesystem::create_directory(dir.file("backups"));
-    const auto withoutTimes = [](const std::string& out) {
-        std::vector<std::string> result;
-        for (const std::string& l : lines(out)) {
-            QJsonObject o = json(l);
-            o.remove("micros");
-            result.push_back(QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString());
-        }
-        return result;
-    };
-    const CliRun memory = run("--lines " + dir.file("hard.txt") + " --format json --jobs 1");
-    const CliRun disk = run("--lines " + dir.file("hard.txt") + " --format json --backup-dir " +
-                            dir.file("backups"));
-    const CliRun parallel = run("--lines " + dir.file("hard.txt") + " --format json --jobs 3");
-    ASSERT_EQ(memory.status, 0) << memory.err;
-    EXPECT_EQ(disk.status, 0) << disk.err;
-    EXPECT_EQ(withoutTimes(memory.out).size(), 12U);
-    EXPECT_EQ(withoutTimes(disk.out), withoutTimes(memory.out));
-    EXPECT_EQ(withoutTimes(parallel.out), withoutTimes(memory.out));
-    EXPECT_TRUE(std::filesystem::is_empty(dir.file("backups"))) << "solved: backups deleted";
+    EXPECT_GT(backouts, 0);
+    for (const char* field : {"passes", "guesses", "backouts", "max_depth", "board", "message"})
+        EXPECT_EQ(json(traced.back())[field], result[field]) << field;
+    EXPECT_EQ(
+        QJsonArray({result["passes"], result["guesses"], result["backouts"], result["max_depth"]}),
+        QJsonArray({static_cast<int>(traced.size() - 1), guesses, backouts, maxDepth}));
 }
 
 } // namespace

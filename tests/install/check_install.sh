@@ -12,7 +12,9 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 app=org.example.Cellwright
 expected=(lib/cellwright/cellwright lib/cellwright/cellwright-solve bin/cellwright
           bin/cellwright-solve share/applications/$app.desktop share/mime/packages/$app.xml
-          share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg)
+          share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg
+          share/man/man1/cellwright.1 share/man/man1/cellwright-solve.1
+          share/bash-completion/completions/cellwright-solve)
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$app.png")
     width="$(od -An -tu4 --endian=big -j16 -N4 "$prefix/${expected[-1]}" | tr -d ' ')"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/headless_host.hpp"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace cellwright::cli {
+
+// The --backup-dir of a run. Two runs sharing one directory would read each
+// other's backups and report wrong outcomes, so the directory is locked
+// (flock) for the whole run and a second run is refused at once. Its backups
+// go when the run ends, however it ends: normally, on an error, or on SIGINT
+// or SIGTERM, which are waited for by a thread of their own while it lives.
+class BackupDirectory {
+  public:
+    // Locks the directory; on failure says why on standard error and returns
+    // nothing. Blocks SIGINT and SIGTERM for the calling thread and those it
+    // starts later, so create it before any other thread.
+    static std::unique_ptr<BackupDirectory> lock(const std::string& path);
+    ~BackupDirectory();
+    BackupDirectory(const BackupDirectory&) = delete;
+    BackupDirectory& operator=(const BackupDirectory&) = delete;
+
+    // A solver host whose backups are backup<d>.bak files here.
+    std::unique_ptr<HeadlessHost> makeHost();
+    // Deletes the backups, and only them.
+    void removeBackups();
+    // The file and reason of the last backup that failed.
+    const std::string& lastProblem() const { return lastProblem_; }
+
+  private:
+    class Host;
+    BackupDirectory(std::string path, int lockFd);
+    void waitForSignals();
+
+    std::string path_;
+    int lockFd_;
+    std::mutex files_; // held while a backup is written, read or deleted
+    std::string lastProblem_;
+    bool runOver_ = false;
+    std::thread signalWaiter_;
+};
+
+} // namespace cellwright::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace cellwright::cli {
+
+// The exit statuses of cellwright-solve.
+inline constexpr int kAllDone = 0;   // every puzzle solved
+inline constexpr int kNotSolved = 1; // some puzzle unsolvable or at the guess limit
+inline constexpr int kTrouble = 2;   // bad usage, unreadable input, an I/O error
+
+} // namespace cellwright::cli
