@@ -101,14 +101,14 @@ void PuzzleReader::finish(std::vector<ReadEvent>& events) {
     if (boardDone_)
         return;
     if (layouts_ == PuzzleLayouts::Any && boardForm_ && boardItems_ > 0) {
-        emit(NotAPuzzle{lineNumber_,
-                        "a board file holds 81 numbers, this one " + std::to_string(boardItems_)},
-             events);
+        record(NotAPuzzle{lineNumber_,
+                          "a board file holds 81 numbers, this one " + std::to_string(boardItems_)},
+               events);
         return;
     }
     endGrid(events);
     if (layouts_ == PuzzleLayouts::Any && !anyEvent_)
-        emit(NotAPuzzle{1, "no puzzle in it"}, events);
+        record(NotAPuzzle{1, "no puzzle in it"}, events);
 }
 
 void PuzzleReader::takeLine(std::string_view line, bool tooLong, std::vector<ReadEvent>& events) {
@@ -152,10 +152,10 @@ void PuzzleReader::tryBoardItems(std::string_view line, std::vector<ReadEvent>& 
             if (boardItems_ > 0 && !severalPerLine_ && itemsHere == 0) {
                 boardDone_ = true;
                 heldLines_.clear();
-                emit(NotAPuzzle{lineNumber_, "item " + std::to_string(boardItems_ + 1) + " '" +
-                                                 printable(item.substr(0, 20)) +
-                                                 "' of the board file is not a number 0 to 9"},
-                     events);
+                record(NotAPuzzle{lineNumber_, "item " + std::to_string(boardItems_ + 1) + " '" +
+                                                   printable(item.substr(0, 20)) +
+                                                   "' of the board file is not a number 0 to 9"},
+                       events);
             } else {
                 leaveBoardForm(events);
             }
@@ -166,7 +166,7 @@ void PuzzleReader::tryBoardItems(std::string_view line, std::vector<ReadEvent>& 
         if (boardItems_ == kCellCount) {
             boardDone_ = true;
             heldLines_.clear();
-            emit(FoundPuzzle{boardDigits_, 0}, events);
+            record(FoundPuzzle{boardDigits_, 0}, events);
             return;
         }
         // One comma after the item, possibly after blanks, belongs to it.
@@ -191,8 +191,8 @@ void PuzzleReader::readLayoutLine(std::size_t number, std::string_view line, boo
                                   std::vector<ReadEvent>& events) {
     if (tooLong) {
         endGrid(events);
-        emit(NotAPuzzle{number, "line longer than " + std::to_string(kMaxLineBytes) + " bytes"},
-             events);
+        record(NotAPuzzle{number, "line longer than " + std::to_string(kMaxLineBytes) + " bytes"},
+               events);
         return;
     }
     const std::size_t start = line.find_first_not_of(" \t");
@@ -212,7 +212,7 @@ void PuzzleReader::readLayoutLine(std::size_t number, std::string_view line, boo
     }
     if (cells == kCellCount && (rest.size() == kCellCount || endsPuzzleLine(rest[kCellCount]))) {
         endGrid(events);
-        emit(FoundPuzzle{digits, number}, events);
+        record(FoundPuzzle{digits, number}, events);
         return;
     }
     if (layouts_ == PuzzleLayouts::Any) {
@@ -236,27 +236,37 @@ void PuzzleReader::readLayoutLine(std::size_t number, std::string_view line, boo
                 gridDigits_[kSize * gridRows_ + col] = row[static_cast<std::size_t>(col)];
             if (++gridRows_ == kSize) {
                 gridRows_ = 0;
-                emit(FoundPuzzle{gridDigits_, gridLine_}, events);
+                record(FoundPuzzle{gridDigits_, gridLine_}, events);
             }
             return;
         }
     }
     endGrid(events);
-    emit(NotAPuzzle{number, describeLine(rest, layouts_)}, events);
+    record(NotAPuzzle{number, describeLine(rest, layouts_)}, events);
 }
 
 void PuzzleReader::endGrid(std::vector<ReadEvent>& events) {
     if (gridRows_ == 0)
         return;
-    emit(NotAPuzzle{gridLine_, "a grid of " + std::to_string(gridRows_) +
-                                   (gridRows_ == 1 ? " row" : " rows") + ", not 9"},
-         events);
+    record(NotAPuzzle{gridLine_, "a grid of " + std::to_string(gridRows_) +
+                                     (gridRows_ == 1 ? " row" : " rows") + ", not 9"},
+           events);
     gridRows_ = 0;
 }
 
-void PuzzleReader::emit(ReadEvent event, std::vector<ReadEvent>& events) {
+void PuzzleReader::record(ReadEvent event, std::vector<ReadEvent>& events) {
     anyEvent_ = true;
     events.push_back(std::move(event));
+}
+
+std::optional<Digits> readWholePuzzle(std::string_view text) {
+    PuzzleReader reader(PuzzleLayouts::Any);
+    std::vector<ReadEvent> events;
+    reader.read(text, events);
+    reader.finish(events);
+    if (events.size() != 1 || !std::holds_alternative<FoundPuzzle>(events.front()))
+        return std::nullopt;
+    return std::get<FoundPuzzle>(events.front()).digits;
 }
 
 } // namespace cellwright

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -73,7 +74,7 @@ class PuzzleReader {
     void readLayoutLine(std::size_t number, std::string_view line, bool tooLong,
                         std::vector<ReadEvent>& events);
     void endGrid(std::vector<ReadEvent>& events);
-    void emit(ReadEvent event, std::vector<ReadEvent>& events);
+    void record(ReadEvent event, std::vector<ReadEvent>& events);
 
     struct HeldLine {
         std::size_t number = 0;
@@ -96,5 +97,9 @@ class PuzzleReader {
     std::size_t gridLine_ = 0;
     bool anyEvent_ = false;
 };
+
+// The puzzle of a text that is one whole puzzle in any of the layouts above
+// (a pasted puzzle), or nothing when it is none, or more than one.
+std::optional<Digits> readWholePuzzle(std::string_view text);
 
 } // namespace cellwright

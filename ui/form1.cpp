@@ -34,6 +34,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     palette.setColor(QPalette::Window, layout::lightGrey());
     setPalette(palette);
     setAutoFillBackground(true);
+    setAcceptDrops(true);
     QFont dialogFont = font();
     dialogFont.setPointSize(8);
     setFont(dialogFont);

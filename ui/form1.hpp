@@ -55,6 +55,12 @@ class Form1 final : public QWidget, private CellEvents {
     void SDK_Box_GotFocus(int index) override;
     void SDK_Box_KeyDown(int index, int keyCode, bool shift) override;
 
+    // The clipboard and drops: the grid as one 81-character line, a pasted or
+    // dropped puzzle fills the grid as Load does, a dropped file loads.
+    void copyGrid() override;
+    bool pastePuzzle(const QString& text) override;
+    void loadDroppedFile(const std::string& path);
+
     // State, for the commands' callers and for tests.
     EngineState& engine() { return engine_; }
     bool userEditing() const { return userEditing_; }
@@ -71,6 +77,8 @@ class Form1 final : public QWidget, private CellEvents {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildControls();

@@ -1,6 +1,9 @@
 #include "ui/sdk_box.hpp"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace cellwright {
 
@@ -34,6 +37,7 @@ SdkBox::SdkBox(int index, CellEvents& events, QWidget* parent)
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
     setContextMenuPolicy(Qt::NoContextMenu);
+    setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
 }
 
 void SdkBox::focusInEvent(QFocusEvent* event) {
@@ -42,13 +46,38 @@ void SdkBox::focusInEvent(QFocusEvent* event) {
 }
 
 void SdkBox::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() &&
+        events_.pastePuzzle(clipboard->text(QClipboard::Selection)))
+        return;
     QLineEdit::mouseReleaseEvent(event);
     events_.SDK_Box_Click(index_);
+}
+
+void SdkBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->ignore(); // a file: the window loads it
+    else
+        QLineEdit::dragEnterEvent(event);
+}
+
+void SdkBox::dropEvent(QDropEvent* event) {
+    if (events_.pastePuzzle(event->mimeData()->text()))
+        event->acceptProposedAction();
+    else
+        QLineEdit::dropEvent(event);
 }
 
 void SdkBox::keyPressEvent(QKeyEvent* event) {
     events_.SDK_Box_KeyDown(index_, keyCodeOf(event->key()),
                             event->modifiers().testFlag(Qt::ShiftModifier));
+    if (event->matches(QKeySequence::Copy)) {
+        events_.copyGrid();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste) &&
+        events_.pastePuzzle(QGuiApplication::clipboard()->text()))
+        return;
     // A character typed into a full cell replaces its content however the cell
     // got the focus: a mouse click places the cursor after focus-in and drops
     // the selection, and the one-character limit would then swallow the key.

@@ -10,6 +10,11 @@ class CellEvents {
     virtual void SDK_Box_Click(int index) = 0;
     virtual void SDK_Box_GotFocus(int index) = 0;
     virtual void SDK_Box_KeyDown(int index, int keyCode, bool shift) = 0;
+    // Copy in any cell takes the whole grid.
+    virtual void copyGrid() = 0;
+    // Text pasted or dropped into a cell; true when it was a whole puzzle and
+    // filled the grid, false to let the cell take it as usual.
+    virtual bool pastePuzzle(const QString& text) = 0;
 
   protected:
     ~CellEvents() = default;
@@ -33,6 +38,8 @@ class SdkBox final : public QLineEdit {
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     int index_;

@@ -138,6 +138,8 @@ class WindowBackups : public QObject {
         f.window->Command3_Click();
         QVERIFY(fs::exists(f.home.file("mine")));
         QVERIFY(!fs::exists(f.platform.dataDir));
+        WindowFixture reopened(f.platform.appDir + "/board1.sudoku"); // a path in those bytes
+        QCOMPARE(reopened.grid(), qs(kPuzzle));
     }
 
     // A long Solve keeps the window painted: a click waits until the Solve

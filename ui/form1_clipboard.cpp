@@ -1,0 +1,71 @@
+#include "ui/form1.hpp"
+
+#include "files/puzzle_reader.hpp"
+
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
+
+namespace cellwright {
+
+namespace {
+
+std::optional<Digits> wholePuzzleIn(const QString& text) {
+    return readWholePuzzle(text.toStdString());
+}
+
+// The first local file of a drop, as the bytes the file system holds.
+std::optional<std::string> droppedFile(const QMimeData& data) {
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile())
+            return QFile::encodeName(url.toLocalFile()).toStdString();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void Form1::copyGrid() {
+    Board grid;
+    fillArray(grid);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(puzzleLineOf(grid)));
+}
+
+bool Form1::pastePuzzle(const QString& text) {
+    const std::optional<Digits> digits = wholePuzzleIn(text);
+    if (!digits)
+        return false;
+    clearData(engine_);
+    showMessage(QString(), false);
+    placeDigits(engine_.board, *digits);
+    showArray(engine_.board);
+    return true;
+}
+
+void Form1::loadDroppedFile(const std::string& path) {
+    clearData(engine_);
+    showMessage(QString(), false);
+    loadSudoku(path);
+    showArray(engine_.board);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData& mime = *event->mimeData();
+    if (droppedFile(mime) || wholePuzzleIn(mime.text()))
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QMimeData& mime = *event->mimeData();
+    if (const auto path = droppedFile(mime))
+        loadDroppedFile(*path);
+    else if (!pastePuzzle(mime.text()))
+        return;
+    event->acceptProposedAction();
+}
+
+} // namespace cellwright
