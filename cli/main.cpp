@@ -1,4 +1,5 @@
 #include "cli/backup_directory.hpp"
+#include "cli/count_mode.hpp"
 #include "cli/diagnostics.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/options.hpp"
@@ -39,7 +40,8 @@ int run(const Options& options) {
     PuzzleSource source(options.inputs(),
                         options.linesFile ? PuzzleLayouts::Lines : PuzzleLayouts::Any);
     Output output(STDOUT_FILENO);
-    const int status = runSolve(options, source, output, backups.get());
+    const int status = options.count ? runCount(options, source, output)
+                                     : runSolve(options, source, output, backups.get());
     backups.reset(); // its backups go, and the signals it held come in
     if (output.readerGone()) {
         // End as a writer to a closed pipe does, now that nothing is left behind.

@@ -39,6 +39,9 @@ const char* usageText() {
            "      --backup-dir=DIR  keep the solver's backups as backup<d>.bak files in\n"
            "                        DIR, locked for this run (default: in memory);\n"
            "                        implies --jobs=1\n"
+           "  -c, --count           count solutions instead of solving: no solution, a\n"
+           "                        unique one (shown) or several\n"
+           "      --max-solutions=N  stop counting at N (1 to 1000000, default 2)\n"
            "  -h, --help            show this help\n"
            "  -V, -v, --version     show the version\n"
            "\n"
@@ -46,9 +49,11 @@ const char* usageText() {
            "  cellwright-solve board1.sudoku\n"
            "  cellwright-solve --lines puzzles.txt --format json\n"
            "  cellwright-solve - < grids.txt\n"
+           "  cellwright-solve --count --lines puzzles.txt\n"
            "\n"
-           "Exit status: 0 every puzzle solved, 1 any unsolvable or at the guess limit,\n"
-           "2 bad usage, unreadable input or an input/output error.\n";
+           "Exit status: 0 every puzzle solved (with --count: every puzzle has exactly one\n"
+           "solution), 1 any unsolvable or at the guess limit (with --count: any with no\n"
+           "solution or several), 2 bad usage, unreadable input or an input/output error.\n";
 }
 
 std::vector<std::string> Options::inputs() const {
@@ -61,7 +66,7 @@ std::vector<std::string> Options::inputs() const {
 
 namespace {
 
-enum LongOnly { kBackupDir = 256 };
+enum LongOnly { kBackupDir = 256, kMaxSolutions };
 
 constexpr option kLongOptions[] = {
     {"lines", required_argument, nullptr, 'l'},
@@ -71,6 +76,8 @@ constexpr option kLongOptions[] = {
     {"trace", no_argument, nullptr, 't'},
     {"jobs", required_argument, nullptr, 'j'},
     {"backup-dir", required_argument, nullptr, kBackupDir},
+    {"count", no_argument, nullptr, 'c'},
+    {"max-solutions", required_argument, nullptr, kMaxSolutions},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
@@ -88,12 +95,23 @@ std::optional<Format> formatNamed(const std::string& name) {
     return std::nullopt;
 }
 
-std::optional<unsigned> jobCount(const std::string& text) {
-    unsigned jobs = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
-    if (ec != std::errc() || end != text.data() + text.size() || jobs == 0 || jobs > 256)
+std::optional<std::uint32_t> wholeNumber(const std::string& text, std::uint32_t most) {
+    std::uint32_t number = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (ec != std::errc() || end != text.data() + text.size() || number == 0 || number > most)
         return std::nullopt;
-    return jobs;
+    return number;
+}
+
+// Options that only solving has.
+std::optional<std::string> solvingOnly(const Options& options) {
+    if (options.trace)
+        return "--trace";
+    if (options.backupDir)
+        return "--backup-dir";
+    if (options.outputFile)
+        return "--output";
+    return std::nullopt;
 }
 
 } // namespace
@@ -104,7 +122,7 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
     opterr = 0; // our own one-line messages
     while (true) {
         int longIndex = -1;
-        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:hVv", kLongOptions, &longIndex);
+        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:chVv", kLongOptions, &longIndex);
         if (letter == -1)
             break;
         const std::string value = optarg != nullptr ? optarg : "";
@@ -133,7 +151,7 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
             options.trace = true;
             break;
         case 'j':
-            if (const auto jobs = jobCount(value)) {
+            if (const auto jobs = wholeNumber(value, 256)) {
                 options.jobs = *jobs;
                 break;
             }
@@ -142,6 +160,16 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
         case kBackupDir:
             options.backupDir = value;
             break;
+        case 'c':
+            options.count = true;
+            break;
+        case kMaxSolutions:
+            if (const auto limit = wholeNumber(value, 1'000'000)) {
+                options.maxSolutions = *limit;
+                break;
+            }
+            error = "invalid solution limit '" + value + "' (a whole number from 1 to 1000000)";
+            return std::nullopt;
         case 'h':
             options.help = true;
             break;
@@ -165,6 +193,10 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
         return options;
     if (options.linesFile && !options.boardFiles.empty()) {
         error = "give files or --lines, not both";
+        return std::nullopt;
+    }
+    if (const auto other = solvingOnly(options); other && options.count) {
+        error = "--count cannot be used with " + *other;
         return std::nullopt;
     }
     if (options.backupDir)

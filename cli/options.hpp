@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ struct Options {
     unsigned jobs = 0; // 0: one per core
     bool quiet = false;
     bool trace = false;
+    bool count = false;             // count solutions instead of solving
+    std::uint32_t maxSolutions = 2; // counts stop here
+
     bool help = false;
     bool version = false;
 

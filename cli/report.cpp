@@ -6,45 +6,6 @@ namespace cellwright::cli {
 
 namespace {
 
-std::string lineOf(const Digits& digits) {
-    Board board;
-    placeDigits(board, digits);
-    return puzzleLineOf(board);
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char ch : text) {
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (static_cast<unsigned char>(ch) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", ch);
-            out += escaped;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-// The board as nine rows with box lines, for reading rather than counting.
-std::string drawnGrid(const std::string& cells) {
-    std::string text;
-    for (int row = 0; row < kSize; ++row) {
-        if (row == 3 || row == 6)
-            text += "------+-------+------\n";
-        for (int col = 0; col < kSize; ++col) {
-            if (col == 3 || col == 6)
-                text += "| ";
-            text += cells[static_cast<std::size_t>(kSize * row + col)];
-            text += col == kSize - 1 ? "\n" : " ";
-        }
-    }
-    return text;
-}
-
 std::string cellName(int index) {
     return "row " + std::to_string(index / kSize) + " column " + std::to_string(index % kSize);
 }
@@ -115,6 +76,45 @@ std::string jsonPass(const PassRecord& pass) {
 }
 
 } // namespace
+
+std::string lineOf(const Digits& digits) {
+    Board board;
+    placeDigits(board, digits);
+    return puzzleLineOf(board);
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (static_cast<unsigned char>(ch) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", ch);
+            out += escaped;
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+// The board as nine rows with box lines, for reading rather than counting.
+std::string drawnGrid(const std::string& cells) {
+    std::string text;
+    for (int row = 0; row < kSize; ++row) {
+        if (row == 3 || row == 6)
+            text += "------+-------+------\n";
+        for (int col = 0; col < kSize; ++col) {
+            if (col == 3 || col == 6)
+                text += "| ";
+            text += cells[static_cast<std::size_t>(kSize * row + col)];
+            text += col == kSize - 1 ? "\n" : " ";
+        }
+    }
+    return text;
+}
 
 std::string countOf(std::size_t count, const std::string& noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");

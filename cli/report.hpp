@@ -17,6 +17,13 @@ std::string formatOutcome(const Outcome& outcome, Format format, const std::stri
 // otherwise.
 std::string formatTrace(const Outcome& outcome, Format format);
 
+// The 81-character line of a puzzle's digits, '.' for an empty cell.
+std::string lineOf(const Digits& digits);
+// A JSON string holding the text.
+std::string jsonString(const std::string& text);
+// 81 cells as nine rows with box lines, for reading rather than counting.
+std::string drawnGrid(const std::string& cells);
+
 // "1 puzzle", "2 puzzles".
 std::string countOf(std::size_t count, const std::string& noun);
 

@@ -287,5 +287,39 @@ TEST_F(SolveCli, TraceFollowsTheEnginePassByPassAndAgreesWithTheResult) {
         QJsonArray({static_cast<int>(traced.size() - 1), guesses, backouts, maxDepth}));
 }
 
+// --count in every format: unique (with its solution), several, none and at
+// the limit; the status says whether every puzzle had exactly one.
+TEST_F(SolveCli, CountTellsNoSolutionUniqueOrSeveral) {
+    const std::string two =
+        "53..7....6..195....98......8...6...34..8.3..17...2...6.6....28....419..5"
+        "....8..79"; // one given less than kLine
+    std::string none = kLine;
+    none[0] = '1'; // no peer holds it, yet no grid takes it
+    file("all.txt", kLine + "\n" + two + "\n" + none + "\n");
+    const CliRun lines = run("--count --max-solutions=9 --lines all.txt");
+    EXPECT_EQ(lines.out, kLine + "\t1\t" + std::string(kSolution) + "\n" + two + "\t2\t.\n" + none +
+                             "\t0\t.\n");
+    EXPECT_EQ(lines.status, 1);
+    EXPECT_NE(lines.err.find("3 puzzles: 1 with no solution, 1 unique, 1 with several;"),
+              std::string::npos)
+        << lines.err;
+    const CliRun text = run("-c -q -", kGrid);
+    EXPECT_EQ(text.out,
+              std::regex_replace(kSolvedText, std::regex("Board Solved"), "Unique solution"));
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(run("-c -", two).out, "At least 2 solutions\n");
+    EXPECT_EQ(run("-c --max-solutions 9 -", two).out, "2 solutions\n");
+    EXPECT_EQ(run("-c --max-solutions 1 -", kLine).out, "At least 1 solution\n");
+    const auto results = linesOf(run("-c -f json all.txt").out);
+    const QJsonObject unique = json(results[0]);
+    EXPECT_EQ(unique["solutions"].toInt(), 1);
+    EXPECT_EQ(unique["limit"].toInt(), 2);
+    EXPECT_EQ(unique["solution"].toString().toStdString(), kSolution);
+    EXPECT_EQ(json(results[1])["solutions"].toInt(), 2);
+    EXPECT_FALSE(json(results[1]).contains("solution"));
+    for (const char* refused : {"-c --max-solutions=1000001 -", "-c --trace -", "-c -o x -"})
+        EXPECT_EQ(run(refused, kLine).status, 2) << refused;
+}
+
 } // namespace
 } // namespace cellwright
