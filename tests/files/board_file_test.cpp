@@ -1,11 +1,14 @@
 // Board files: 81 records "d\r\n" written; 81 items read, tolerant of layout,
 // strict about values, and safe on anything the user may name.
+#include "files/backup_folder.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 #include "support/temp_dir.hpp"
 #include "support/test_boards.hpp"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <sys/stat.h>
 
@@ -93,9 +96,13 @@ TEST(BoardPaths, NamesAndBackups) {
         {"board1.txt", "board1.txt"},
         {".hidden", ".hidden"},
         {"end.", "end."},
-        {"b 1 ", "b 1 .sudoku"}}; // a dot: the whole name
+        {"b 1 ", "b 1 .sudoku"}, // a dot: the whole name
+        {"~b1", "~b1.sudoku"},
+        {"~/boards/b1", "../home/u/boards/b1"}, // a full path as it stands
+        {"/abs/b1", "../abs/b1"}};
     for (const auto& [name, file] : names)
-        EXPECT_EQ(boardFilePath("/app", name), std::string("/app/") + file);
+        EXPECT_EQ(std::filesystem::path(boardFilePath("/app", name, "/home/u")).lexically_normal(),
+                  std::filesystem::path("/app/" + std::string(file)).lexically_normal());
     EXPECT_EQ(backupFilePath("/app", 17), "/app/backup17.bak");
 }
 
@@ -107,6 +114,23 @@ TEST(PuzzleLine, TakesEightyOneDigitsDotsOrZeros) {
     EXPECT_EQ(reason, "expected 81 cells, found 80 characters");
     EXPECT_FALSE(parsePuzzleLine(lineWith({{5, 'x'}}), reason));
     EXPECT_EQ(reason, "character 6 is not a digit or '.'");
+}
+
+// Each window's backups live in a folder of its own: made when first needed,
+// private, apart from any other, and gone with its backups.
+TEST(BackupFolder, IsPrivateAndGoesWithItsBackups) {
+    TempDir base;
+    BackupFolder first(base.path()), second(base.path()), nowhere(base.file("missing"));
+    EXPECT_EQ(first.pathIfMade(), "");
+    const std::string path = first.path();
+    EXPECT_EQ(path.rfind(base.path() + "/", 0), 0U);
+    EXPECT_NE(second.path(), path);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_all);
+    ASSERT_TRUE(writeBackupFile(backupFilePath(path, 3), Board{}));
+    first.remove();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(std::filesystem::exists(second.path()));
+    EXPECT_EQ(nowhere.path(), "");
 }
 
 } // namespace

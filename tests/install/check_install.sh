@@ -17,8 +17,7 @@ expected=(lib/cellwright/cellwright lib/cellwright/cellwright-solve bin/cellwrig
           share/bash-completion/completions/cellwright-solve)
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$app.png")
-    width="$(od -An -tu4 --endian=big -j16 -N4 "$prefix/${expected[-1]}" | tr -d ' ')"
-    [ "$width" = "$size" ] || { echo "the ${size}px icon is $width wide"; exit 1; }
+    [ "$(od -An -tu4 --endian=big -j16 -N4 "$prefix/${expected[-1]}")" -eq "$size" ] # width
 done
 for path in "${expected[@]}"; do
     grep -qxF "$prefix/$path" "$build_dir/install_manifest.txt" || { echo "manifest lacks $path"; exit 1; }

@@ -52,16 +52,16 @@ inline Board boardOf(std::string_view line) {
 // True when the digits form a complete grid with every row, column and box
 // holding 1..9 once, and every given of the puzzle is kept.
 inline bool solves(const Board& board, std::string_view puzzle) {
-    std::array<unsigned, 27> seen{};
-    for (int i = 0; i < kCellCount; ++i) {
+    std::array<unsigned, 27> seen{}; // rows, columns, boxes
+    for (int i = 0; i < 81; ++i) {
         const int v = board.digit(i);
         const char given = puzzle[static_cast<std::size_t>(i)];
-        if (v < 1 || v > 9 || (given >= '1' && given <= '9' && given - '0' != v))
+        if (v < 1 || v > 9 || (given >= '1' && given <= '9' && v != given - '0'))
             return false;
-        for (const int unit : {rowOf(i), 9 + colOf(i), 18 + boxOf(rowOf(i), colOf(i))})
+        for (const int unit : {i / 9, 9 + i % 9, 18 + i / 27 * 3 + i % 9 / 3})
             seen[static_cast<std::size_t>(unit)] |= 1U << v;
     }
-    return std::ranges::all_of(seen, [](unsigned digits) { return digits == 0x3FEU; });
+    return std::all_of(seen.begin(), seen.end(), [](unsigned s) { return s == 0x3FEU; });
 }
 
 } // namespace cellwright::test
