@@ -40,29 +40,31 @@ class BackupDirectory::Host final : public HeadlessHost {
     explicit Host(BackupDirectory& directory) : directory_(directory) {}
 
     bool saveBackup(std::int16_t level, const Board& arr) override {
-        const std::string path = backupFilePath(directory_.path_, level);
-        const std::lock_guard lock(directory_.files_);
-        errno = 0;
-        if (writeBackupFile(path, arr))
-            return true;
-        failed(path);
-        showMessage(kErrorSavingBoard, true);
-        return false;
+        return transfer(level, kErrorSavingBoard,
+                        [&arr](const std::string& path) { return writeBackupFile(path, arr); });
     }
     bool loadBackup(std::int16_t level, Board& arr) override {
         countBackout();
-        const std::string path = backupFilePath(directory_.path_, level);
-        const std::lock_guard lock(directory_.files_);
-        errno = 0;
-        if (readBackupFile(path, arr))
-            return true;
-        failed(path);
-        showMessage(kErrorLoadingBoard, true);
-        return false;
+        return transfer(level, kErrorLoadingBoard,
+                        [&arr](const std::string& path) { return readBackupFile(path, arr); });
     }
     void deleteBackups() override { directory_.removeBackups(); }
 
   private:
+    // One backup written or read under the directory's lock; a failure is
+    // recorded with its reason and shown as the window would show it.
+    template <class Transfer>
+    bool transfer(std::int16_t level, std::string_view failure, const Transfer& copy) {
+        const std::string path = backupFilePath(directory_.path_, level);
+        const std::lock_guard lock(directory_.files_);
+        errno = 0;
+        if (copy(path))
+            return true;
+        failed(path);
+        showMessage(failure, true);
+        return false;
+    }
+
     void failed(const std::string& path) {
         // Opened without following links; anything but a plain file of its
         // own is refused without an errno of its own.
@@ -133,12 +135,7 @@ void BackupDirectory::waitForSignals() {
     // Holding the lock, no backup is written after this clean-up: the solver
     // waits at its next one until the signal below ends the process.
     deleteBackupFiles(path_);
-    std::signal(signal, SIG_DFL);
-    sigset_t only;
-    sigemptyset(&only);
-    sigaddset(&only, signal);
-    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
-    ::raise(signal);
+    endBySignal(signal);
 }
 
 } // namespace cellwright::cli

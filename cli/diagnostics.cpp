@@ -1,9 +1,12 @@
 #include "cli/diagnostics.hpp"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include <pthread.h>
 #include <unistd.h>
 
 namespace cellwright::cli {
@@ -23,6 +26,16 @@ void complain(std::string_view text) {
 
 std::string_view reasonOf(int error) {
     return std::strerror(error);
+}
+
+void endBySignal(int signal) {
+    std::signal(signal, SIG_DFL);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal);
+    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+    ::raise(signal);
+    std::_Exit(128 + signal); // not reached: the default action ends the process
 }
 
 } // namespace cellwright::cli

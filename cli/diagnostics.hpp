@@ -11,4 +11,8 @@ void complain(std::string_view text);
 // The text of an errno value.
 std::string_view reasonOf(int error);
 
+// Ends the process by a signal that was held back, as it would have ended had
+// the signal come in at once (its shell sees the signal, not an exit status).
+[[noreturn]] void endBySignal(int signal);
+
 } // namespace cellwright::cli

@@ -45,12 +45,7 @@ int run(const Options& options) {
     backups.reset(); // its backups go, and the signals it held come in
     if (output.readerGone()) {
         // End as a writer to a closed pipe does, now that nothing is left behind.
-        std::signal(SIGPIPE, SIG_DFL);
-        sigset_t pipe;
-        sigemptyset(&pipe);
-        sigaddset(&pipe, SIGPIPE);
-        ::pthread_sigmask(SIG_UNBLOCK, &pipe, nullptr);
-        ::raise(SIGPIPE);
+        endBySignal(SIGPIPE);
     }
     return status;
 }

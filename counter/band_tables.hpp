@@ -78,33 +78,29 @@ inline constexpr std::array<std::uint32_t, 27> kPlacementKeep = [] {
     return table;
 }();
 
-// Indexed like kBandKeep: the minirows that are the only one of their box, so
-// the digit is confined to them within that box.
-inline constexpr std::array<std::uint16_t, 512> kLoneMinirows = [] {
+// For each set of nine bits, the bits that are the only one of their box, the
+// bits of box b being boxBits(b).
+template <class BoxBits> constexpr std::array<std::uint16_t, 512> loneInTheirBox(BoxBits boxBits) {
     std::array<std::uint16_t, 512> table{};
-    for (unsigned occupied = 0; occupied < 512; ++occupied) {
+    for (unsigned bits = 0; bits < 512; ++bits) {
         for (unsigned box = 0; box < 3; ++box) {
-            const unsigned inBox = occupied & (0x49U << box);
+            const unsigned inBox = bits & boxBits(box);
             if (inBox != 0 && (inBox & (inBox - 1)) == 0)
-                table[occupied] = static_cast<std::uint16_t>(table[occupied] | inBox);
+                table[bits] = static_cast<std::uint16_t>(table[bits] | inBox);
         }
     }
     return table;
-}();
+}
+
+// Indexed like kBandKeep: the minirows that are the only one of their box, so
+// the digit is confined to them within that box.
+inline constexpr std::array<std::uint16_t, 512> kLoneMinirows =
+    loneInTheirBox([](unsigned box) { return 0x49U << box; });
 
 // The same for columns: indexed by the columns (bits 0..8) in which a band
 // holds the digit, the columns that are the only one of their box.
-inline constexpr std::array<std::uint16_t, 512> kLoneColumns = [] {
-    std::array<std::uint16_t, 512> table{};
-    for (unsigned columns = 0; columns < 512; ++columns) {
-        for (unsigned box = 0; box < 3; ++box) {
-            const unsigned inBox = columns & (7U << (3 * box));
-            if (inBox != 0 && (inBox & (inBox - 1)) == 0)
-                table[columns] = static_cast<std::uint16_t>(table[columns] | inBox);
-        }
-    }
-    return table;
-}();
+inline constexpr std::array<std::uint16_t, 512> kLoneColumns =
+    loneInTheirBox([](unsigned box) { return 7U << (3 * box); });
 
 // A set of minirows (bit 3 * row + box) as the band cells they cover.
 inline constexpr std::array<std::uint32_t, 512> kMinirowCells = [] {
