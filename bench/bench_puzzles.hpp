@@ -2,6 +2,7 @@
 
 #include "files/puzzle_line.hpp"
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -23,5 +24,14 @@ inline std::vector<Digits> benchPuzzles(std::size_t limit = 100000) {
 }
 
 inline constexpr const char* kNoPuzzles = "no puzzles could be read from " CELLWRIGHT_BENCH_PUZZLES;
+
+// A benchmark program's exit status: a collection that could not be read is
+// said once more at the end and fails the run, never taken for a result.
+inline int exitStatusForPuzzles() {
+    if (!benchPuzzles(1).empty())
+        return 0;
+    std::fprintf(stderr, "%s\n", kNoPuzzles);
+    return 1;
+}
 
 } // namespace cellwright::bench

@@ -1,0 +1,12 @@
+#include "bench_puzzles.hpp"
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return cellwright::bench::exitStatusForPuzzles();
+}
