@@ -287,6 +287,8 @@ TEST_F(SolveCli, TraceFollowsTheEnginePassByPassAndAgreesWithTheResult) {
         QJsonArray({static_cast<int>(traced.size() - 1), guesses, backouts, maxDepth}));
 }
 
+constexpr auto npos = std::string::npos;
+
 // --count in every format: unique (with its solution), several, none and at
 // the limit; the status says whether every puzzle had exactly one.
 TEST_F(SolveCli, CountTellsNoSolutionUniqueOrSeveral) {
@@ -310,6 +312,7 @@ TEST_F(SolveCli, CountTellsNoSolutionUniqueOrSeveral) {
     EXPECT_EQ(run("-c -", two).out, "At least 2 solutions\n");
     EXPECT_EQ(run("-c --max-solutions 9 -", two).out, "2 solutions\n");
     EXPECT_EQ(run("-c --max-solutions 1 -", kLine).out, "At least 1 solution\n");
+    EXPECT_NE(run("-c -l -", kLine).err.find("1 puzzle: 0 with no solution, 1 unique"), npos);
     const auto results = linesOf(run("-c -f json all.txt").out);
     const QJsonObject unique = json(results[0]);
     EXPECT_EQ(unique["solutions"].toInt(), 1);

@@ -123,6 +123,7 @@ TEST(BackupFolder, IsPrivateAndGoesWithItsBackups) {
     BackupFolder first(base.path()), second(base.path()), nowhere(base.file("missing"));
     EXPECT_EQ(first.pathIfMade(), "");
     const std::string path = first.path();
+    EXPECT_EQ(first.path(), path) << "made once";
     EXPECT_EQ(path.rfind(base.path() + "/", 0), 0U);
     EXPECT_NE(second.path(), path);
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_all);
@@ -131,6 +132,10 @@ TEST(BackupFolder, IsPrivateAndGoesWithItsBackups) {
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(std::filesystem::exists(second.path()));
     EXPECT_EQ(nowhere.path(), "");
+    for (const std::string& runtime : {base.path(), std::string("relative")}) {
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        EXPECT_EQ(temporaryFolderBase() == runtime, runtime.starts_with('/')) << runtime;
+    }
 }
 
 } // namespace
