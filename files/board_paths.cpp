@@ -23,6 +23,9 @@ std::string backupFilePath(const std::string& directory, std::int16_t level) {
     return directory + "/backup" + std::to_string(level) + ".bak";
 }
 
+namespace {
+
+// Whether a file name has the exact form "backup<number>.bak".
 bool isBackupFileName(std::string_view name) {
     constexpr std::string_view kStem = "backup";
     constexpr std::string_view kExtension = ".bak";
@@ -33,6 +36,8 @@ bool isBackupFileName(std::string_view name) {
         name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
     return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
+
+} // namespace
 
 void deleteBackupFiles(const std::string& directory) {
     std::error_code error;

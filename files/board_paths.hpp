@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace cellwright {
 
@@ -17,9 +16,6 @@ std::string boardFilePath(const std::string& directory, const std::string& name,
 
 // The solver's backup of guess level d: "backup<d>.bak" in the directory.
 std::string backupFilePath(const std::string& directory, std::int16_t level);
-
-// Whether a file name has the exact form "backup<number>.bak".
-bool isBackupFileName(std::string_view name);
 
 // Deletes the solver's backups in a directory: regular files with a single
 // link named exactly "backup<number>.bak", nothing else. Missing files or

@@ -59,7 +59,6 @@ class Form1 final : public QWidget, private CellEvents {
     // dropped puzzle fills the grid as Load does, a dropped file loads.
     void copyGrid() override;
     bool pastePuzzle(const QString& text) override;
-    void loadDroppedFile(const std::string& path);
 
     // State, for the commands' callers and for tests.
     EngineState& engine() { return engine_; }
@@ -85,14 +84,12 @@ class Form1 final : public QWidget, private CellEvents {
     QPushButton* addButton(const char* name, const QString& caption, int top, int height);
     void setLabelColour(int colour);
     void focusCell(int index);
+    void loadDroppedFile(const std::string& path);
     // Where the board a user names is kept; empty when there is nowhere.
     std::string boardPath(const QString& name, bool saving) const;
     // After the passes of a command: what the grid now shows, and the backups
     // on disk as the passes would have left them.
     void finishPasses();
-    // Called between passes of a long Solve: keeps the window painted, shows
-    // the wait cursor, and says whether to go on (not once the window closes).
-    bool keepPaintedWhileSolving();
 
     Platform& platform_;
     EngineState engine_;
@@ -101,10 +98,7 @@ class Form1 final : public QWidget, private CellEvents {
     // finds others starts a fresh search, since the backups of the old one
     // belong to a board that is no longer there.
     std::optional<std::array<Board::Value, kCellCount>> lastPassDigits_;
-    bool closing_ = false;
-    std::int64_t solveStartMillis_ = 0;
-    std::int64_t lastPaintMillis_ = 0;
-    bool waitCursorShown_ = false;
+    bool closing_ = false; // a Solve under way stops at its next look
     bool userEditing_ = false;
     bool moveDown_ = false;
     std::int16_t flashCount_ = 0;

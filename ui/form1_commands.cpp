@@ -25,6 +25,26 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The wait cursor, once shown, until the command ends.
+class WaitCursor {
+  public:
+    WaitCursor() = default;
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() {
+        if (shown_)
+            QApplication::restoreOverrideCursor();
+    }
+    void show() {
+        if (!shown_)
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        shown_ = true;
+    }
+
+  private:
+    bool shown_ = false;
+};
+
 std::int64_t nowMillis() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -81,35 +101,28 @@ void Form1::Command1_Click() {
     finishPasses();
 }
 
-bool Form1::keepPaintedWhileSolving() {
+void Form1::Command5_Click() {
     constexpr std::int64_t kMoment = 150;    // ms before the wait cursor shows
     constexpr std::int64_t kRepaintGap = 50; // ms between two looks at the queue
-    const std::int64_t now = nowMillis();
-    if (now - lastPaintMillis_ >= kRepaintGap) {
-        lastPaintMillis_ = now;
-        if (!waitCursorShown_ && now - solveStartMillis_ >= kMoment) {
-            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            waitCursorShown_ = true;
-        }
-        // Keys and clicks on the window are held until the Solve has ended,
-        // so none of them runs inside a pass; a request to close gets through
-        // and stops the search.
-        QCoreApplication::processEvents();
-    }
-    return !closing_;
-}
-
-void Form1::Command5_Click() {
     clearData(engine_);
     fillArray(engine_.board);
-    solveStartMillis_ = lastPaintMillis_ = nowMillis();
+    // Between passes of a long Solve the window stays painted and a request to
+    // close gets through and stops the search; keys and clicks on the window
+    // are held until the Solve has ended, so that none of them runs inside a
+    // pass.
+    const std::int64_t start = nowMillis();
+    std::int64_t lastLook = start;
+    WaitCursor waitCursor;
     InputHold hold(windowHandle());
-    const SolveResult run =
-        solveToEnd(engine_, solverHost_, [this] { return keepPaintedWhileSolving(); });
-    if (waitCursorShown_) {
-        QApplication::restoreOverrideCursor();
-        waitCursorShown_ = false;
-    }
+    const SolveResult run = solveToEnd(engine_, solverHost_, [&] {
+        if (const std::int64_t now = nowMillis(); now - lastLook >= kRepaintGap) {
+            lastLook = now;
+            if (now - start >= kMoment)
+                waitCursor.show();
+            QCoreApplication::processEvents();
+        }
+        return !closing_;
+    });
     if (run.stopped) {
         hold.discard();
         return; // the window has closed and its backups are gone
