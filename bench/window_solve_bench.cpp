@@ -4,7 +4,7 @@
 #include "cli/solve_run.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include <QApplication>
 
@@ -45,8 +45,8 @@ void BM_WindowSolve(benchmark::State& state) {
     test::TempDir dir;
     test::FakePlatform platform;
     platform.appDir = platform.dataDir = platform.tempDir = dir.path();
-    Form1 window(platform);
-    window.Form_Load();
+    MainWindow window(platform);
+    window.start();
     for (auto _ : state) {
         state.PauseTiming();
         for (int i = 0; i < kCellCount; ++i) {
@@ -54,7 +54,7 @@ void BM_WindowSolve(benchmark::State& state) {
             window.cell(i)->setText(digit == 0 ? QString() : QString::number(digit));
         }
         state.ResumeTiming();
-        window.Command5_Click();
+        window.solve();
     }
     window.hide();
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace cellwright {
 
 std::string boardFilePath(const std::string& directory, const std::string& name,
@@ -17,6 +19,16 @@ std::string boardFilePath(const std::string& directory, const std::string& name,
     if (name.find('.') == std::string::npos)
         path += ".sudoku";
     return path;
+}
+
+std::string boardDirectory(const std::string& programDirectory, const std::string& dataDirectory,
+                           bool saving) {
+    if (!programDirectory.empty() && ::access(programDirectory.c_str(), W_OK) == 0)
+        return programDirectory;
+    std::error_code error;
+    if (saving && !dataDirectory.empty())
+        std::filesystem::create_directories(dataDirectory, error);
+    return dataDirectory;
 }
 
 std::string backupFilePath(const std::string& directory, std::int16_t level) {

@@ -14,6 +14,13 @@ namespace cellwright {
 std::string boardFilePath(const std::string& directory, const std::string& name,
                           const std::string& home = {});
 
+// The folder the boards a user names are kept in. Beside the program where
+// the user may write there (a copy unpacked into a folder of their own);
+// otherwise, as for an installed program, the user's data folder, made when
+// saving. Empty when there is neither: never the current directory or "/".
+std::string boardDirectory(const std::string& programDirectory, const std::string& dataDirectory,
+                           bool saving);
+
 // The solver's backup of guess level d: "backup<d>.bak" in the directory.
 std::string backupFilePath(const std::string& directory, std::int16_t level);
 

@@ -3,7 +3,7 @@
 #include "engine/messages.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 namespace cellwright {
 

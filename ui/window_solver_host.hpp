@@ -9,7 +9,7 @@
 
 namespace cellwright {
 
-class Form1;
+class MainWindow;
 
 // The window's side of a solver pass. Backups are board files named
 // backup<d>.bak in a folder of this window's own, so that two windows never
@@ -24,7 +24,7 @@ class Form1;
 // a wrong verdict.
 class WindowSolverHost final : public SolverHost {
   public:
-    WindowSolverHost(Form1& window, std::string folderBase)
+    WindowSolverHost(MainWindow& window, std::string folderBase)
         : window_(window), folder_(std::move(folderBase)) {}
 
     bool saveBackup(std::int16_t level, const Board& arr) override;
@@ -41,7 +41,7 @@ class WindowSolverHost final : public SolverHost {
     const std::string& folder() const { return folder_.pathIfMade(); }
 
   private:
-    Form1& window_;
+    MainWindow& window_;
     BackupFolder folder_;
     BackupStore store_;
     std::bitset<kMaxGuessDepth + 1> unwritten_;
