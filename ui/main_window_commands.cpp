@@ -1,8 +1,8 @@
 #include "ui/main_window.hpp"
 
 #include "engine/candidates.hpp"
-#include "engine/headless_host.hpp"
 #include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 #include "ui/input_hold.hpp"
@@ -73,7 +73,8 @@ std::string MainWindow::boardPath(const QString& name, bool saving) const {
 
 void MainWindow::finishPasses() {
     lastPassDigits_ = engine_.board.digits();
-    solverHost_.writeFolder();
+    if (!solverHost_.writeFolder())
+        showMessage(toQString(kErrorSavingBoard), true);
 }
 
 void MainWindow::stepSolve() {
@@ -84,7 +85,8 @@ void MainWindow::stepSolve() {
         engine_.guessStack = {};
         solverHost_.deleteBackups();
     }
-    solveBoard(engine_, solverHost_);
+    if (const PassReport pass = solveBoard(engine_, solverHost_); pass.ended())
+        showMessage(toQString(messageOf(pass.verdict)), true);
     showArray(engine_.board);
     finishPasses();
 }
@@ -115,6 +117,7 @@ void MainWindow::solve() {
         hold.discard();
         return; // the window has closed and its backups are gone
     }
+    showMessage(toQString(messageOf(run.verdict)), true);
     showArray(engine_.board);
     finishPasses();
 }

@@ -1,6 +1,6 @@
-#include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_paths.hpp"
-#include "files/directory_backups.hpp"
+#include "support/directory_backups.hpp"
 #include "support/test_boards.hpp"
 #include "support/window_fixture.hpp"
 
