@@ -53,20 +53,37 @@ class SolutionCounter {
     CountResult result_;
 };
 
+// The givens as a grid; false for a cell value outside 0..9.
+bool placeGivens(const Cells& cells, CandidateGrid& grid) {
+    for (int cell = 0; cell < 81; ++cell) {
+        const int value = cells[cell];
+        if (value < 0 || value > 9)
+            return false;
+        if (value != 0)
+            grid.assign(value - 1, cell);
+    }
+    return true;
+}
+
 } // namespace
 
 CountResult countSolutions(const Cells& cells, std::uint32_t limit) {
     CandidateGrid grid;
-    for (int cell = 0; cell < 81; ++cell) {
-        const int value = cells[cell];
-        if (value < 0 || value > 9)
-            return {};
-        if (value != 0)
-            grid.assign(value - 1, cell);
-    }
+    if (!placeGivens(cells, grid))
+        return {};
     SolutionCounter counter(std::clamp<std::uint32_t>(limit, 1, kMaxSolutionLimit));
     counter.search(grid);
     return counter.result();
+}
+
+bool hasSolutionWithout(const Cells& cells, int cell, int digit) {
+    CandidateGrid grid;
+    if (cell < 0 || cell > 80 || digit < 1 || digit > 9 || !placeGivens(cells, grid))
+        return false;
+    grid.exclude(digit - 1, cell);
+    SolutionCounter counter(1);
+    counter.search(grid);
+    return counter.result().solutions != 0;
 }
 
 } // namespace cellwright::counter
