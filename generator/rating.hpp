@@ -40,6 +40,13 @@ inline bool inBand(const Rating& rating, const Band& band) {
     return !band.max || rating.er <= *band.max;
 }
 
+// Whether naked and hidden singles alone fill the puzzle. Then a single is
+// open at every step of a rating, whatever came before (more digits and fewer
+// candidates never take one away), so its ER is 2.3 at most: a band above that
+// can turn the puzzle down without rating it.
+bool solvedBySingles(const Grid& puzzle);
+inline constexpr int kSinglesAtMost = 23;
+
 struct RateLimits {
     // The rater may stop once ER is above this, with any rating above it.
     std::optional<int> ceiling;
