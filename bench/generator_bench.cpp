@@ -1,5 +1,6 @@
-#include "counter/solution_count.hpp"
+#include "cli/generate_rater.hpp"
 #include "generator/puzzle_generator.hpp"
+#include "generator/rating.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -35,3 +36,31 @@ void BM_RandomSolutions(benchmark::State& state) {
 BENCHMARK(BM_RandomSolutions)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// Puzzles of a level, as --level makes them on one thread: tries made and
+// rated until one is in the band. Time per kept puzzle; tries_per_puzzle says
+// how rare the level is among minimal puzzles of the symmetry.
+void BM_PuzzlesOfALevel(benchmark::State& state) {
+    static constexpr const char* kLevels[] = {"easy", "medium", "hard", "fiendish"};
+    const char* level = kLevels[state.range(0)];
+    const auto symmetry = static_cast<Symmetry>(state.range(1));
+    const Band band = *cellwright::cli::levelBand(level);
+    const Rater rater = cellwright::cli::programRater();
+    const RateLimits limits{band.max, nullptr};
+    std::uint64_t index = 0;
+    for (auto _ : state) {
+        for (;;) {
+            const Puzzle puzzle = makePuzzle(20260101, index++, symmetry);
+            if (band.min > kSinglesAtMost && solvedBySingles(puzzle.givens))
+                continue;
+            const auto rating = rater(puzzle.givens, limits);
+            if (rating && inBand(*rating, band))
+                break;
+        }
+    }
+    state.SetLabel(std::string(level) + " " + std::string(symmetryName(symmetry)));
+    state.SetItemsProcessed(state.iterations());
+    state.counters["tries_per_puzzle"] =
+        benchmark::Counter(static_cast<double>(index), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_PuzzlesOfALevel)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);

@@ -39,13 +39,13 @@ void dropFailedOutput(const GenerateOptions& options, int fd) {
         ::unlink(options.outputFile->c_str());
 }
 
-int run(const GenerateOptions& options, const generator::Rater* rater) {
+int run(const GenerateOptions& options, const generator::Rater& rater) {
     const int fd = openOutput(options);
     if (fd < 0)
         return kTrouble;
     GenerateContext context;
     context.seed = options.seed ? *options.seed : std::random_device{}();
-    context.rater = rater;
+    context.rater = &rater;
     context.progress = ::isatty(STDERR_FILENO) == 1;
     context.outputOnTerminal = ::isatty(fd) == 1;
     std::atomic<bool> stop{false};
@@ -92,10 +92,6 @@ int main(int argc, char** argv) {
         output.flush();
         return output.failed() ? kTrouble : kAllDone;
     }
-    const std::optional<generator::Rater> rater = programRater();
-    if (options->band && !rater) {
-        complain("rating puzzles needs the rater, which this build does not have");
-        return kTrouble;
-    }
-    return run(*options, rater ? &*rater : nullptr);
+    const generator::Rater rater = programRater();
+    return run(*options, rater);
 }

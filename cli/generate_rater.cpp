@@ -1,6 +1,7 @@
 #include "cli/generate_rater.hpp"
 
-#include <array>
+#include "logic/rating.hpp"
+
 #include <cctype>
 #include <string>
 
@@ -8,37 +9,51 @@ namespace cellwright::cli {
 
 namespace {
 
-struct Level {
-    std::string_view name;
-    generator::Band band;
-};
+// The top of the scale the rater can reach; a band reaching it has no upper
+// limit.
+constexpr int kTopOfScale = 200;
 
-// ER in tenths. Between the bands lie ratings that no step can have (2.4,
-// 3.5, 6.3, 6.4), so together they cover the scale.
-constexpr std::array<Level, 6> kLevels{{
-    {"easy", {0, 23}},
-    {"medium", {25, 34}},
-    {"hard", {36, 44}},
-    {"fiendish", {45, 62}},
-    {"diabolical", {65, 89}},
-    {"extreme", {90, std::nullopt}},
-}};
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return lower;
+}
 
 } // namespace
 
+// The rater sorts each ER into a band; a level is the ERs it sorts there.
 std::optional<generator::Band> levelBand(std::string_view name) {
-    std::string lower(name);
-    for (char& ch : lower)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    for (const Level& level : kLevels) {
-        if (level.name == lower)
-            return level.band;
+    const std::string wanted = lowerCase(name);
+    std::optional<generator::Band> band;
+    for (int er = 0; er <= kTopOfScale; ++er) {
+        if (lowerCase(logic::bandName(logic::bandOf(er))) != wanted)
+            continue;
+        if (!band)
+            band = generator::Band{er, er};
+        band->max = er;
     }
-    return std::nullopt;
+    if (band && band->max == kTopOfScale)
+        band->max.reset();
+    return band;
 }
 
-std::optional<generator::Rater> programRater() {
-    return std::nullopt;
+generator::Rater programRater() {
+    return [](const generator::Grid& puzzle,
+              const generator::RateLimits& limits) -> std::optional<generator::Rating> {
+        logic::Digits digits{};
+        for (std::size_t cell = 0; cell < digits.size(); ++cell)
+            digits[cell] = puzzle[cell];
+        logic::RateOptions options;
+        if (limits.ceiling)
+            options.ceiling = *limits.ceiling;
+        options.cancel = limits.cancel;
+        const logic::Rating rating = logic::rate(digits, options);
+        if (rating.end == logic::RatingEnd::Cancelled)
+            return std::nullopt;
+        return generator::Rating{rating.er, rating.ep, rating.ed, rating.bound,
+                                 logic::techniqueName(rating.hardest)};
+    };
 }
 
 } // namespace cellwright::cli

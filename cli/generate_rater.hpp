@@ -7,11 +7,11 @@
 
 namespace cellwright::cli {
 
-// The difficulty levels of --level, by name (easy, medium, hard, fiendish,
-// diabolical, extreme; any case), as bands of ER.
+// The difficulty levels of --level, by the names of the rater's bands (easy,
+// medium, hard, fiendish, diabolical, extreme; any case), as bands of ER.
 std::optional<generator::Band> levelBand(std::string_view name);
 
-// The rater this program rates with; nothing when it was built without one.
-std::optional<generator::Rater> programRater();
+// The rater of logic/ behind the generator's seam.
+generator::Rater programRater();
 
 } // namespace cellwright::cli

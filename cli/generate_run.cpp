@@ -42,8 +42,9 @@ struct Tried {
 std::string summaryOf(const GenerateOptions& options, std::uint64_t seed, std::uint64_t made,
                       std::uint64_t tried, double seconds) {
     char rate[80];
-    std::snprintf(rate, sizeof rate, " in %.3f s (%.0f a second)", seconds,
-                  seconds > 0 ? static_cast<double>(made) / seconds : 0.0);
+    const double perSecond = seconds > 0 ? static_cast<double>(made) / seconds : 0.0;
+    std::snprintf(rate, sizeof rate, " in %.3f s (%.*f a second)", seconds, perSecond < 10 ? 1 : 0,
+                  perSecond);
     return countOf(made, "puzzle") +
            (options.band ? " (" + options.bandName + ")" : std::string()) + " from " +
            std::to_string(tried) + (tried == 1 ? " try" : " tries") + rate + "; seed " +
@@ -68,7 +69,10 @@ int runGenerate(const GenerateOptions& options, const GenerateContext& context, 
         result.made.puzzle = generator::makePuzzle(context.seed, attempt.index, options.symmetry);
         result.made.seed = context.seed;
         result.kept = true;
-        if (options.band) {
+        if (options.band && options.band->min > generator::kSinglesAtMost &&
+            generator::solvedBySingles(result.made.puzzle.givens)) {
+            result.kept = false; // too easy for the band, rated or not
+        } else if (options.band) {
             const generator::RateLimits limits{options.band->max, &stop};
             result.made.rating = (*context.rater)(result.made.puzzle.givens, limits);
             result.kept =

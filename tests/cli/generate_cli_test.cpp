@@ -1,4 +1,5 @@
 #include "cli/generate_options.hpp"
+#include "cli/generate_rater.hpp"
 #include "cli/generate_run.hpp"
 #include "support/sound_puzzle.hpp"
 #include "support/temp_dir.hpp"
@@ -49,9 +50,10 @@ std::optional<Rating> fakeRating(const Grid& puzzle, const RateLimits& limits) {
     return rating;
 }
 
-// Every puzzle of a JSON run: sound, its fields agreeing, its rating the fake
+// Every puzzle of a JSON run: sound, its fields agreeing, its rating the
 // rater's and in the band (when one was asked for).
-void expectMadeAsAsked(const std::string& json, const cli::GenerateOptions& options) {
+void expectMadeAsAsked(const std::string& json, const cli::GenerateOptions& options,
+                       const Rater& rater = fakeRating) {
     const QJsonObject made = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
     const std::string givens = made["puzzle"].toString().toStdString();
     const auto symmetry = symmetryNamed(made["symmetry"].toString().toStdString());
@@ -64,7 +66,7 @@ void expectMadeAsAsked(const std::string& json, const cli::GenerateOptions& opti
         EXPECT_TRUE(made["er"].isNull() && made["technique"].isNull()) << json;
         return;
     }
-    const Rating rating = *fakeRating(puzzle.givens, {});
+    const Rating rating = *rater(puzzle.givens, {});
     EXPECT_EQ(std::lround(made["er"].toDouble() * 10), rating.er) << json;
     EXPECT_EQ(made["bound"].toBool(), rating.bound) << json;
     EXPECT_TRUE(inBand(rating, *options.band)) << json;
@@ -197,6 +199,15 @@ TEST_F(GenerateCli, TheSeedGivesTheSameOutputInEveryFormatWithAnyJobs) {
               unseeded.out);
     for (const std::string& line : linesOf(unseeded.out))
         expectMadeAsAsked(line, {});
+    for (const char* level : {"easy", "medium", "hard"}) {
+        const std::string args = std::string("-n 2 -f json -q --seed 5 --level ") + level;
+        const CliRun one = run(args + " -j 1");
+        EXPECT_EQ(run(args + " -j 2").out, one.out) << level;
+        cli::GenerateOptions options;
+        options.band = cli::levelBand(level);
+        for (const std::string& line : linesOf(one.out))
+            expectMadeAsAsked(line, options, cli::programRater());
+    }
     for (const char* format : {"line", "text", "grid"}) {
         const std::string args = std::string("-n 4 --seed 77 -q -f ") + format;
         const CliRun one = run(args + " -j 1");

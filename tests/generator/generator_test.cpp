@@ -1,5 +1,6 @@
 #include "generator/puzzle_generator.hpp"
 #include "generator/rating.hpp"
+#include "logic/rating.hpp"
 #include "support/sound_puzzle.hpp"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,41 @@ TEST(Generator, BandsAndBoundRatings) {
         EXPECT_EQ(inBand(c.rating, hard), c.inHard) << c.rating.er << " " << c.rating.bound;
         EXPECT_EQ(inBand(c.rating, fromSix), c.inFromSix) << c.rating.er << " " << c.rating.bound;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Generator, PuzzlesThatSinglesSolveRateEasy) {
+    const struct {
+        std::string_view puzzle;
+        bool solved;
+    } cases[] = {
+        {"53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79", true},
+        {"1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..",
+         false},
+        {"12345678.........9..............................................................", false},
+    };
+    for (const auto& c : cases) {
+        Grid grid{};
+        for (std::size_t i = 0; i < c.puzzle.size(); ++i)
+            grid[i] = static_cast<std::int8_t>(c.puzzle[i] == '.' ? 0 : c.puzzle[i] - '0');
+        EXPECT_EQ(solvedBySingles(grid), c.solved) << c.puzzle;
+    }
+    int solved = 0;
+    for (std::uint64_t index = 0; index < 150; ++index) {
+        const Puzzle puzzle = makePuzzle(11, index, Symmetry::None);
+        cellwright::logic::Digits digits{};
+        std::copy(puzzle.givens.begin(), puzzle.givens.end(), digits.begin());
+        const cellwright::logic::Rating rating = cellwright::logic::rate(digits);
+        if (solvedBySingles(puzzle.givens)) {
+            EXPECT_LE(rating.er, kSinglesAtMost) << index;
+            ++solved;
+        }
+    }
+    EXPECT_GT(solved, 30);
+    EXPECT_LT(solved, 120);
 }
 
 } // namespace
