@@ -116,6 +116,7 @@ TEST(GenerateRun, RatedPuzzlesAreInTheirBandWhateverTheJobs) {
         {"--level diabolical -n 3 --symmetry random", 0, 3, "3 puzzles (diabolical) from "},
         {"--rating 6.0 -n 6 --symmetry none", 0, 6, "6 puzzles (rated 6.0) from "},
         {"--rating 2.5-2.5 -n 2", 0, 2, "2 puzzles (rated 2.5-2.5) from "},
+        {"--rating 0.9-2.0 -n 2", 0, 2, "2 puzzles (rated 0.9-2.0) from "},
         {"--rating 10.9 -n 5 --max-tries 40", 1, 0,
          "only 0 of 5 puzzles made within --max-tries 40: 0 puzzles (rated 10.9) from 40 tries"},
         {"-n 2 --max-tries 2", 0, 2, "2 puzzles from 2 tries"},
@@ -127,6 +128,22 @@ TEST(GenerateRun, RatedPuzzlesAreInTheirBandWhateverTheJobs) {
         EXPECT_EQ(linesOf(one.out).size(), c.puzzles);
         EXPECT_EQ(one.err.substr(one.err.find(": ") + 2, c.err.size()), c.err); // after our name
         EXPECT_EQ(generateWithFakeRater(c.args + " -f json --seed 9 -j 2").out, one.out);
+    }
+}
+
+TEST(GenerateRun, LevelsAreTheRatersBands) {
+    const std::pair<const char*, std::optional<Band>> cases[] = {
+        {"easy", Band{0, 23}},      {"Medium", Band{24, 34}},     {"HARD", Band{35, 44}},
+        {"fiendish", Band{45, 62}}, {"diabolical", Band{63, 89}}, {"extreme", Band{90, {}}},
+        {"tough", std::nullopt},
+    };
+    for (const auto& [name, band] : cases) {
+        const auto found = cli::levelBand(name);
+        ASSERT_EQ(found.has_value(), band.has_value()) << name;
+        if (band) {
+            EXPECT_EQ(found->min, band->min) << name;
+            EXPECT_EQ(found->max, band->max) << name;
+        }
     }
 }
 
