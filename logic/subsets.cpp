@@ -80,9 +80,9 @@ bool findHidden(const Context& context, Step& step, Technique technique, double 
                 if (!hiddenSet(context, house, digits, positions))
                     continue;
                 bool removes = false;
-                for (int p = 0; p < 9 && !removes; ++p) {
-                    removes = ((positions >> p) & 1U) &&
-                              (context.grid.candidates(kHouseCells[house][p]) & ~digits) != 0;
+                for (Mask rest = positions; rest != 0 && !removes; rest &= rest - 1) {
+                    const int cell = kHouseCells[house][lowestDigit(rest) - 1];
+                    removes = (context.grid.candidates(cell) & ~digits) != 0;
                 }
                 if (!removes)
                     continue;
