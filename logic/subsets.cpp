@@ -40,9 +40,9 @@ bool findDirectHidden(const Context& context, Step& step, Technique technique, d
                 Mask positions = 0;
                 if (!hiddenSet(context, house, digits, positions))
                     continue;
+                // A digit of the set has no place outside its cells, so
+                // only the others can be left with exactly one.
                 for (int single = 1; single <= 9; ++single) {
-                    if (digits & digitBit(single))
-                        continue;
                     const Mask where = context.index.positions(house, single);
                     const Mask left = where & static_cast<Mask>(~positions);
                     if (digitCount(where) < 2 || digitCount(left) != 1)

@@ -121,6 +121,8 @@ TEST(LogicTechniques, StepsOnThePath) {
          "BUG type 3 on r8c6, r7c5 with naked pair 3/4 (r7c6) in box 8: r7c4 <> 4, r8c4 <> 3"},
         {62, ".39....1....2...6.....6...8.18....4636....2.1.2..3.....8.4....37.4.......9....78.",
          "Aligned pair exclusion on r1c6, r3c6: r3c6 <> 9"},
+        {62, "7...8...5.........6..57..3.29.45....57...2....439.....9....53.4.....4......36.2.8",
+         "Aligned pair exclusion on r1c8, r2c8: r1c8 <> 1"},
     };
     for (const auto& [tenths, puzzle, expected] : steps) {
         bool found = false;
