@@ -82,14 +82,14 @@ class LoopFinder {
     }
 
     // Whether a loop can still come of the path with cell next on it: none
-    // can once a house holds two path cells at places of the same parity, or
-    // three in all (valid() would refuse it). Leaving such paths unwalked
-    // changes no loop found nor their order, and keeps the walk short.
+    // can once a house holds two path cells at places of the same parity
+    // (valid() would refuse it), which also keeps a house to two path cells. Leaving such paths
+    // unwalked changes no loop found nor their order, and keeps the walk short.
     bool fits(int next) const {
         const bool odd = length_ % 2 != 0;
         for (HouseType type : kBoxRowColumn) {
             const int house = houseOfCell(type, next);
-            if ((odd ? odd_ : even_)[house] != 0 || even_[house] + odd_[house] >= 2)
+            if ((odd ? odd_ : even_)[house] != 0)
                 return false;
         }
         return true;
