@@ -30,6 +30,11 @@ std::optional<SourcedPuzzle> PuzzleSource::next() {
                     origin += ":" + std::to_string(puzzle->line);
                 return SourcedPuzzle{count_++, std::move(origin), puzzle->digits};
             }
+            if (const auto* warning = std::get_if<ReadWarning>(&event)) {
+                complain(name_ + ":" + std::to_string(warning->line) +
+                         ": warning: " + warning->text);
+                continue;
+            }
             const auto& problem = std::get<NotAPuzzle>(event);
             complain(name_ + ":" + std::to_string(problem.line) +
                      ": not a puzzle: " + problem.reason);

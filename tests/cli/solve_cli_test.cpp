@@ -67,6 +67,7 @@ TEST_F(SolveCli, EveryLayoutAsFileSeveralFilesAndStandardInputGivesTheSolution) 
         {"pair.csv", kLine + "," + std::string(kSolution) + "\n"},
         {"drawn.txt", "+-----+-----+-----+\n" + kGrid},
         {"bare.txt", std::regex_replace(kGrid, std::regex("\\|-.*\n|\\| ?"), "")},
+        {"dots.sudoku", std::regex_replace(kBoardFile, std::regex("^([^\n]*\n[^\n]*\n)0"), "$1.")},
     };
     std::string all;
     for (const auto& [name, text] : layouts) {
@@ -85,6 +86,9 @@ TEST_F(SolveCli, EveryLayoutAsFileSeveralFilesAndStandardInputGivesTheSolution) 
         EXPECT_EQ(source.substr(0, source.find(':')), layouts[i].first);
     }
     EXPECT_EQ(run("--lines rated.txt -f line").out, std::string(kSolution) + "\tBoard Solved\n");
+    EXPECT_EQ(run("dots.sudoku").err, "cellwright-solve: dots.sudoku:3: warning: item 3 '.' is not "
+                                      "a number: read as an empty cell, as the window reads it\n")
+        << "read as the window reads it, never silently";
 }
 
 TEST_F(SolveCli, GnuOptionForms) {
@@ -123,6 +127,7 @@ TEST_F(SolveCli, GnuOptionForms) {
 
 TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
     file("a", kLine), file("grid", std::regex_replace(kGrid, std::regex("\\| 6\\.\\. "), "| 6. "));
+    file("minus", "-" + kBoardFile);
     const std::pair<std::string, std::string> cases[] = {
         {"\"$SOLVE\" -f line grid a", "grid:2: not a puzzle: 8 cells where"},
         {"\"$SOLVE\" a >/dev/full", "standard output: No space left on device"},
@@ -132,6 +137,9 @@ TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
         {"\"$SOLVE\" - </tmp", "<stdin>: Is a directory"},
         {"\"$SOLVE\" - <&-", "<stdin>: Bad file descriptor"},
         {"\"$SOLVE\" --backup-dir nowhere a", "--backup-dir nowhere: No such file or directory"},
+        {"\"$SOLVE\" minus a", "minus:1: not a puzzle: item 1 '-5' of the board file is not a"},
+        {"\"$SOLVE\" /dev/zero", "/dev/zero:1: not a puzzle: line longer than 4096 bytes"},
+        {"yes 1 | tr -d '\\n' | \"$SOLVE\" -", "<stdin>:1: not a puzzle: line longer than 4096"},
     };
     for (const auto& [command, reason] : cases) {
         const CliRun r = sh(command);
