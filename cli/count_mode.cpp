@@ -22,9 +22,16 @@ bool isUnique(const counter::CountResult& count, std::uint32_t limit) {
     return count.solutions == 1 && limit > 1;
 }
 
+// With a limit of 1 a count tells only whether there is a solution at all.
+bool onlySolvable(std::uint32_t limit) {
+    return limit == 1;
+}
+
 std::string verdict(std::uint32_t solutions, std::uint32_t limit) {
     if (solutions == 0)
         return "No solution";
+    if (onlySolvable(limit))
+        return "Solvable";
     if (solutions == limit)
         return "At least " + countOf(limit, "solution");
     return solutions == 1 ? "Unique solution" : countOf(solutions, "solution");
@@ -55,9 +62,11 @@ std::string formatCount(const Digits& puzzle, const counter::CountResult& count,
         return header + verdict(count.solutions, limit) + "\n" +
                (unique ? drawnGrid(solution) : std::string());
     case Format::Line:
-        return lineOf(puzzle) + "\t" + std::to_string(count.solutions) + "\t" +
-               (unique ? solution : std::string(".")) + (source.empty() ? "" : "\t" + source) +
-               "\n";
+        return lineOf(puzzle) + "\t" +
+               (count.solutions > 0 && onlySolvable(limit) ? std::string("solvable")
+                                                           : std::to_string(count.solutions)) +
+               "\t" + (unique ? solution : std::string(".")) +
+               (source.empty() ? "" : "\t" + source) + "\n";
     case Format::Json:
         return "{" + (source.empty() ? "" : "\"source\":" + jsonString(source) + ",") +
                "\"puzzle\":" + jsonString(lineOf(puzzle)) +
@@ -109,12 +118,15 @@ int runCount(const Options& options, PuzzleSource& source, Output& output) {
         char time[48];
         std::snprintf(time, sizeof time, "; %.3f s counting", static_cast<double>(micros) / 1e6);
         complain(countOf(count, "puzzle") + ": " + std::to_string(none) + " with no solution, " +
-                 std::to_string(unique) + " unique, " + std::to_string(several) + " with several" +
+                 (onlySolvable(limit) ? std::to_string(several) + " solvable"
+                                      : std::to_string(unique) + " unique, " +
+                                            std::to_string(several) + " with several") +
                  time);
     }
     if (!source.allRead() || output.failed())
         return kTrouble;
-    return none + several == 0 ? kAllDone : kNotSolved;
+    // With a limit of 1 the question was only whether each puzzle has a solution.
+    return none + (onlySolvable(limit) ? 0 : several) == 0 ? kAllDone : kNotSolved;
 }
 
 } // namespace cellwright::cli

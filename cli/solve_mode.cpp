@@ -3,6 +3,7 @@
 #include "cli/diagnostics.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/ordered_pipeline.hpp"
+#include "cli/output_file.hpp"
 #include "cli/report.hpp"
 #include "cli/solve_run.hpp"
 #include "files/board_file.hpp"
@@ -65,7 +66,8 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
             complain("-o " + *options.outputFile + ": needs exactly one puzzle, the input held " +
                      std::to_string(count));
             written = false;
-        } else if (errno = 0; !writeBoardFile(*options.outputFile, lastBoard)) {
+        } else if (const BoardFileBytes bytes = boardFileBytes(lastBoard); !replaceFile(
+                       *options.outputFile, std::string_view(bytes.data(), bytes.size()))) {
             complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
             written = false;
         }

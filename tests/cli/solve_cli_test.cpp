@@ -122,7 +122,19 @@ TEST_F(SolveCli, GnuOptionForms) {
     }
     EXPECT_EQ(readText(dir.file("out1")).size(), 243U);
     EXPECT_EQ(readText(dir.file("out1")), readText(dir.file("out2")));
-    EXPECT_TRUE(std::regex_search(run("--help").out, std::regex("board file[^]*line[^]*grid")));
+    const std::string help = run("--help").out;
+    EXPECT_TRUE(std::regex_search(help, std::regex("board file[^]*line[^]*grid")));
+    // Its examples run as written from the top of the source tree.
+    const std::string top = fs::path(CELLWRIGHT_BENCH_PUZZLES).parent_path().parent_path();
+    const std::regex example("\n  cellwright-solve ([^\n]*)");
+    int examples = 0;
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), example);
+         it != std::sregex_iterator(); ++it, ++examples) {
+        const CliRun r = sh("cd '" + top + "' && \"$SOLVE\" " + (*it)[1].str());
+        EXPECT_LT(r.status, 2) << (*it)[1] << r.err;
+        EXPECT_NE(r.out, "") << (*it)[1];
+    }
+    EXPECT_GE(examples, 4);
 }
 
 TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
@@ -146,6 +158,18 @@ TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
         EXPECT_EQ(r.status, 2) << command;
         EXPECT_NE(r.err.find("cellwright-solve: " + reason), std::string::npos) << r.err;
     }
+    // A file size limit, as a full disk, leaves the old result file, or none.
+    const std::string limited = "trap '' XFSZ; { ulimit -f 0; \"$SOLVE\" -o out a 2>&1 >/dev/null; "
+                                "echo $?; } | cat";
+    const auto entries = [&] { return std::distance(fs::directory_iterator(dir.path()), {}); };
+    const auto before = entries();
+    EXPECT_EQ(sh(limited).out, "cellwright-solve: out: File too large\n2\n");
+    EXPECT_EQ(entries(), before) << "no file, no temporary one";
+    file("out", "old");
+    EXPECT_EQ(sh(limited).out, "cellwright-solve: out: File too large\n2\n");
+    EXPECT_EQ(readText(dir.file("out")), "old");
+    EXPECT_EQ(entries(), before + 1);
+
     EXPECT_EQ(run("-f line grid a").out, std::string(kSolution) + "\tBoard Solved\ta:1\n")
         << "the other puzzles are solved, the one not read as written gets no verdict";
     EXPECT_EQ(sh("yes 0 | timeout 20 \"$SOLVE\" -").status, 0) << "a board ends at item 81";
@@ -318,7 +342,13 @@ TEST_F(SolveCli, CountTellsNoSolutionUniqueOrSeveral) {
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(run("-c -", two).out, "At least 2 solutions\n");
     EXPECT_EQ(run("-c --max-solutions 9 -", two).out, "2 solutions\n");
-    EXPECT_EQ(run("-c --max-solutions 1 -", kLine).out, "At least 1 solution\n");
+    EXPECT_EQ(run("-c --max-solutions 1 -", kLine).out, "Solvable\n");
+    const CliRun solvable = run("-c --max-solutions 1 --lines all.txt");
+    EXPECT_EQ(solvable.out,
+              kLine + "\tsolvable\t.\n" + two + "\tsolvable\t.\n" + none + "\t0\t.\n");
+    EXPECT_EQ(solvable.status, 1) << "one has no solution; one solution each is all it asks";
+    EXPECT_NE(solvable.err.find("3 puzzles: 1 with no solution, 2 solvable;"), npos);
+    EXPECT_EQ(run("-c --max-solutions 1 -", two).status, 0);
     EXPECT_NE(run("-c -l -", kLine).err.find("1 puzzle: 0 with no solution, 1 unique"), npos);
     const auto results = linesOf(run("-c -f json all.txt").out);
     const QJsonObject unique = json(results[0]);
