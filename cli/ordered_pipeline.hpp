@@ -23,7 +23,9 @@ template <class Result> struct PerPuzzle {
     // and all before it are done. Returns false to end the run early.
     std::function<bool(const SourcedPuzzle&, Result&)> emit;
     // Called when the run is about to wait, for input or for work on the
-    // next puzzle: the moment to hand written results on.
+    // next puzzle: the moment to hand written results on. With one job it is
+    // called before each read of input; while a long puzzle is being worked
+    // out, an Output with a latency hands on what came before it.
     std::function<void()> idle;
 };
 
@@ -33,10 +35,21 @@ template <class Result> struct PerPuzzle {
 // input. On an early end the puzzle being read is finished first.
 template <class Result>
 void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& steps) {
-    // Work runs on threads of its own even for one job, so that this thread
-    // can hand each result on the moment it is due. A worker takes what is
-    // waiting, up to a batch, so that short puzzles do not cost a wake-up
-    // each; a lone puzzle from a slow pipe goes at once.
+    if (jobs <= 1) {
+        // One job: each puzzle is read, worked out and emitted in turn on this
+        // thread, with nothing handed between threads, so that a run costs
+        // little more than the work itself.
+        source.beforeRead(steps.idle);
+        while (std::optional<SourcedPuzzle> puzzle = source.next()) {
+            Result result = steps.work(*puzzle);
+            if (!steps.emit(*puzzle, result))
+                break;
+        }
+        source.beforeRead({});
+        return;
+    }
+    // A worker takes what is waiting, up to a batch, so that short puzzles do
+    // not cost a wake-up each; a lone puzzle from a slow pipe goes at once.
     constexpr std::size_t kBatch = 32;
     const std::size_t maxHeld = 2 * kBatch * jobs;
     std::mutex mutex;

@@ -69,6 +69,8 @@ void PuzzleSource::readSome() {
         closeCurrent(); // a board file ends at its 81st item, whatever follows
         return;
     }
+    if (beforeRead_)
+        beforeRead_();
     ssize_t got = 0;
     do {
         got = ::read(fd_, block_.data(), block_.size());

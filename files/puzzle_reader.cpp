@@ -2,6 +2,9 @@
 
 #include "files/board_item.hpp"
 
+#include <array>
+#include <cstdint>
+
 namespace cellwright {
 
 namespace {
@@ -16,13 +19,19 @@ bool isDrawing(char c) {
     return c == '|' || c == '+' || c == '-' || c == '=' || c == ':';
 }
 
-// A cell of a puzzle line or grid row: its digit, 0 when empty, -1 if not a cell.
+// A cell of a puzzle line or grid row: its digit, 0 when empty, -1 if not a
+// cell. A table, as every byte of every line passes through it.
+constexpr std::array<std::int8_t, 256> kCellValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (const char empty : {'.', '0', '_', '*', 'x'})
+        values[static_cast<unsigned char>(empty)] = 0;
+    for (int digit = 1; digit <= 9; ++digit)
+        values[static_cast<std::size_t>('0' + digit)] = static_cast<std::int8_t>(digit);
+    return values;
+}();
 int cellValue(char c) {
-    if (c >= '1' && c <= '9')
-        return c - '0';
-    if (c == '.' || c == '0' || c == '_' || c == '*' || c == 'x')
-        return 0;
-    return -1;
+    return kCellValues[static_cast<unsigned char>(c)];
 }
 
 // Text from the input as it may be shown in a message: bytes that are not
