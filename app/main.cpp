@@ -1,5 +1,5 @@
 #include "platform/qt_platform.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     cellwright::QtPlatform platform(argc, argv);
-    cellwright::Form1 window(platform);
+    cellwright::MainWindow window(platform);
     platform.setDialogParent(&window);
-    window.Form_Load();
+    window.start();
     return QApplication::exec();
 }

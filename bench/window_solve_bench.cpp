@@ -2,9 +2,10 @@
 // same puzzle: the one of the benchmark collection that takes the most passes.
 #include "bench_puzzles.hpp"
 #include "cli/solve_run.hpp"
+#include "engine/backup_store.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include <QApplication>
 
@@ -45,8 +46,8 @@ void BM_WindowSolve(benchmark::State& state) {
     test::TempDir dir;
     test::FakePlatform platform;
     platform.appDir = platform.dataDir = platform.tempDir = dir.path();
-    Form1 window(platform);
-    window.Form_Load();
+    MainWindow window(platform);
+    window.start();
     for (auto _ : state) {
         state.PauseTiming();
         for (int i = 0; i < kCellCount; ++i) {
@@ -54,7 +55,7 @@ void BM_WindowSolve(benchmark::State& state) {
             window.cell(i)->setText(digit == 0 ? QString() : QString::number(digit));
         }
         state.ResumeTiming();
-        window.Command5_Click();
+        window.solve();
     }
     window.hide();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/headless_host.hpp"
+#include "engine/solver.hpp"
 
 #include <bitset>
 #include <memory>
@@ -29,9 +29,9 @@ class BackupDirectory {
     BackupDirectory& operator=(const BackupDirectory&) = delete;
 
     // A solver host whose backups are backup<d>.bak files here.
-    std::unique_ptr<HeadlessHost> makeHost();
-    // Deletes the backups this run wrote, and nothing else.
-    void removeBackups();
+    std::unique_ptr<SolverHost> makeHost();
+    // Deletes the backups this run wrote, and nothing else; false when one stays.
+    bool removeBackups();
     // The file and reason of the last backup that failed.
     const std::string& lastProblem() const { return lastProblem_; }
 
@@ -39,7 +39,7 @@ class BackupDirectory {
     class Host;
     BackupDirectory(std::string path, int lockFd);
     void waitForSignals();
-    void removeBackupsLocked();
+    bool removeBackupsLocked();
 
     std::string path_;
     int lockFd_;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace cellwright {
 
 std::string boardFilePath(const std::string& directory, const std::string& name,
@@ -17,6 +19,16 @@ std::string boardFilePath(const std::string& directory, const std::string& name,
     if (name.find('.') == std::string::npos)
         path += ".sudoku";
     return path;
+}
+
+std::string boardDirectory(const std::string& programDirectory, const std::string& dataDirectory,
+                           bool saving) {
+    if (!programDirectory.empty() && ::access(programDirectory.c_str(), W_OK) == 0)
+        return programDirectory;
+    std::error_code error;
+    if (saving && !dataDirectory.empty())
+        std::filesystem::create_directories(dataDirectory, error);
+    return dataDirectory;
 }
 
 std::string backupFilePath(const std::string& directory, std::int16_t level) {
@@ -49,16 +61,21 @@ std::vector<std::string> backupLikeNames(const std::string& directory, std::erro
     return error ? std::vector<std::string>() : names;
 }
 
-void deleteBackupFiles(const std::string& directory) {
+bool deleteBackupFiles(const std::string& directory) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+    std::filesystem::directory_iterator entries(directory, error);
+    if (error)
+        return error == std::errc::no_such_file_or_directory;
+    bool allGone = true;
+    for (const auto& entry : entries) {
         // Only what the solver itself writes: a plain file with one link under
         // a backup's exact name. Links and the user's own files stay.
         const auto& path = entry.path();
         if (isBackupFileName(path.filename().native()) && entry.is_regular_file(error) &&
             !entry.is_symlink(error) && entry.hard_link_count(error) == 1)
-            std::filesystem::remove(path, error);
+            allGone = std::filesystem::remove(path, error) && allGone;
     }
+    return allGone;
 }
 
 } // namespace cellwright

@@ -16,6 +16,13 @@ namespace cellwright {
 std::string boardFilePath(const std::string& directory, const std::string& name,
                           const std::string& home = {});
 
+// The folder the boards a user names are kept in. Beside the program where
+// the user may write there (a copy unpacked into a folder of their own);
+// otherwise, as for an installed program, the user's data folder, made when
+// saving. Empty when there is neither: never the current directory or "/".
+std::string boardDirectory(const std::string& programDirectory, const std::string& dataDirectory,
+                           bool saving);
+
 // The solver's backup of guess level d: "backup<d>.bak" in the directory.
 std::string backupFilePath(const std::string& directory, std::int16_t level);
 
@@ -25,8 +32,8 @@ std::string backupFilePath(const std::string& directory, std::int16_t level);
 std::vector<std::string> backupLikeNames(const std::string& directory, std::error_code& error);
 
 // Deletes the solver's backups in a directory: regular files with a single
-// link named exactly "backup<number>.bak", nothing else. Missing files or
-// directory are not an error.
-void deleteBackupFiles(const std::string& directory);
+// link named exactly "backup<number>.bak", nothing else. False when one of
+// them stays; a missing directory holds none.
+bool deleteBackupFiles(const std::string& directory);
 
 } // namespace cellwright

@@ -1,19 +1,15 @@
 #include "ui/window_solver_host.hpp"
 
-#include "engine/messages.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
-#include "ui/form1.hpp"
 
 namespace cellwright {
 
 bool WindowSolverHost::saveBackup(std::int16_t level, const Board& arr) {
     if (!folderChecked_) {
         const std::string& dir = folder_.path();
-        if (dir.empty() || !writeBackupFile(backupFilePath(dir, level), arr)) {
-            showMessage(kErrorSavingBoard, true);
+        if (dir.empty() || !writeBackupFile(backupFilePath(dir, level), arr))
             return false;
-        }
         folderChecked_ = true;
         store_.save(level, arr);
         unwritten_.reset(level);
@@ -25,21 +21,14 @@ bool WindowSolverHost::saveBackup(std::int16_t level, const Board& arr) {
 }
 
 bool WindowSolverHost::loadBackup(std::int16_t level, Board& arr) {
-    if (store_.load(level, arr))
-        return true;
-    showMessage(kErrorLoadingBoard, true);
-    return false;
+    return store_.load(level, arr);
 }
 
-void WindowSolverHost::deleteBackups() {
+bool WindowSolverHost::deleteBackups() {
     store_.clear();
     unwritten_.reset();
     folderStale_ = true;
-}
-
-void WindowSolverHost::showMessage(std::string_view msgval, bool flashit) {
-    window_.showMessage(QString::fromUtf8(msgval.data(), static_cast<qsizetype>(msgval.size())),
-                        flashit);
+    return true;
 }
 
 bool WindowSolverHost::writeFolder() {
@@ -64,8 +53,6 @@ bool WindowSolverHost::writeFolder() {
             written = writeBackupFile(backupFilePath(dir, level), store_.board(level));
     }
     unwritten_.reset();
-    if (!written)
-        showMessage(kErrorSavingBoard, true);
     return written;
 }
 

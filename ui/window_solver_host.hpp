@@ -9,8 +9,6 @@
 
 namespace cellwright {
 
-class Form1;
-
 // The window's side of a solver pass. Backups are board files named
 // backup<d>.bak in a folder of this window's own, so that two windows never
 // touch each other's and nothing beside the program is ever deleted.
@@ -20,20 +18,17 @@ class Form1;
 // writeFolder() leaves the folder holding exactly the files that writing each
 // backup straight to disk would have left. The first backup of each command
 // does go straight to disk, so a folder that cannot be made or written stops
-// the search before its first guess ("Error saving board"), never later with
-// a wrong verdict.
+// the search before its first guess (the backup is not saved), never later
+// with a wrong verdict.
 class WindowSolverHost final : public SolverHost {
   public:
-    WindowSolverHost(Form1& window, std::string folderBase)
-        : window_(window), folder_(std::move(folderBase)) {}
+    explicit WindowSolverHost(std::string folderBase) : folder_(std::move(folderBase)) {}
 
     bool saveBackup(std::int16_t level, const Board& arr) override;
     bool loadBackup(std::int16_t level, Board& arr) override;
-    void deleteBackups() override;
-    void showMessage(std::string_view msgval, bool flashit) override;
-    bool keepsBoardWhenLoadFails() const override { return true; }
+    bool deleteBackups() override;
 
-    // Brings the folder up to date; on failure shows "Error saving board".
+    // Brings the folder up to date; false when it could not be written.
     bool writeFolder();
     // At closing: the backups and the folder go.
     void removeFolder();
@@ -41,7 +36,6 @@ class WindowSolverHost final : public SolverHost {
     const std::string& folder() const { return folder_.pathIfMade(); }
 
   private:
-    Form1& window_;
     BackupFolder folder_;
     BackupStore store_;
     std::bitset<kMaxGuessDepth + 1> unwritten_;

@@ -3,7 +3,7 @@
 #include "files/board_paths.hpp"
 #include "platform/platform.hpp"
 #include "support/temp_dir.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,13 +49,13 @@ struct WindowFixture {
         platform.dataDir = home.file("data");
         platform.tempDir = temp.path();
         platform.arguments = arguments;
-        window = std::make_unique<Form1>(platform);
-        window->Form_Load();
+        window = std::make_unique<MainWindow>(platform);
+        window->start();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("window did not become active");
-        flashingAfterLoad = window->flasher().isActive();
-        window->flasher().stop();
+        flashingAfterLoad = window->flashTimer().isActive();
+        window->flashTimer().stop();
     }
     ~WindowFixture() { window->hide(); }
 
@@ -65,12 +65,12 @@ struct WindowFixture {
         return backupFilePath(backupDirectory(), static_cast<std::int16_t>(level));
     }
 
-    SdkBox* cell(int index) const { return window->cell(index); }
+    CellEdit* cell(int index) const { return window->cell(index); }
     int focusedCell() const {
-        auto* box = dynamic_cast<SdkBox*>(QApplication::focusWidget());
+        auto* box = dynamic_cast<CellEdit*>(QApplication::focusWidget());
         return box ? box->index() : -1;
     }
-    QString message() const { return window->label()->text(); }
+    QString message() const { return window->messageLine()->text(); }
     // The grid as 81 characters, '.' for an empty cell.
     QString grid() const {
         QString text;
@@ -88,7 +88,7 @@ struct WindowFixture {
     TempDir dir, home, temp;
     FakePlatform platform;
     bool flashingAfterLoad = false;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace cellwright::test

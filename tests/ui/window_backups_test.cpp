@@ -1,6 +1,6 @@
-#include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_paths.hpp"
-#include "files/directory_backups.hpp"
+#include "support/directory_backups.hpp"
 #include "support/test_boards.hpp"
 #include "support/window_fixture.hpp"
 
@@ -28,7 +28,7 @@ class WindowBackups : public QObject {
     }
     static bool stepUntilSolved(WindowFixture& f) {
         for (int press = 0; press < 10000 && f.message() != qs(kBoardSolved); ++press)
-            f.window->Command1_Click();
+            f.window->stepSolve();
         return f.message() == qs(kBoardSolved);
     }
 
@@ -38,7 +38,7 @@ class WindowBackups : public QObject {
         f.setGrid(
             "....2..19..16..5.....7358.4.67....5.3...5........9.....89.......5....4.2.......3.");
         for (int press = 0; press < 7; ++press)
-            f.window->Command1_Click();
+            f.window->stepSolve();
         QCOMPARE(f.message(), qs(kBoardUnsolvable));
         f.window->cell(9 * 2 + 5)->setText(QString()); // the 5 that made it unsolvable
         QVERIFY(stepUntilSolved(f));
@@ -55,7 +55,7 @@ class WindowBackups : public QObject {
         state.board = boardOf(kHardPuzzle);
         f.setGrid(kHardPuzzle);
         for (int press = 0; press < 300; ++press) {
-            f.window->Command1_Click();
+            f.window->stepSolve();
             (void)solveBoard(state, host);
             QCOMPARE(f.grid().toStdString(), puzzleLineOf(state.board));
             QCOMPARE(f.window->engine().guessStack, state.guessStack);
@@ -64,7 +64,7 @@ class WindowBackups : public QObject {
         std::string broken(kHardPuzzle);
         broken[80] = '5'; // unsolvable only after a search
         f.setGrid(broken);
-        f.window->Command5_Click();
+        f.window->solve();
         QCOMPARE(f.message(), qs(kBoardUnsolvable));
         clearData(state);
         state.board = boardOf(broken);
@@ -82,16 +82,16 @@ class WindowBackups : public QObject {
         f.platform.appDir = "/proc/self";
         f.setGrid(kPuzzle);
         f.platform.answers = {"/nonexistent/b", "board1", "board1"};
-        f.window->Command3_Click();
+        f.window->save();
         QCOMPARE(f.message(), qs(kErrorSavingBoard));
-        f.window->Command3_Click();
+        f.window->save();
         QCOMPARE(f.message(), QString());
-        f.window->ClearButton_Click();
-        f.window->Command4_Click();
+        f.window->clear();
+        f.window->load();
         QCOMPARE(f.grid(), qs(kPuzzle));
         QVERIFY(fs::exists(f.platform.dataDir + "/board1.sudoku"));
         f.setGrid(kHardPuzzle);
-        f.window->Command5_Click();
+        f.window->solve();
         QCOMPARE(f.message(), qs(kBoardSolved));
     }
 
@@ -101,12 +101,12 @@ class WindowBackups : public QObject {
         WindowFixture f;
         const auto clickClear = [&f] {
             QTest::mouseClick(f.window->windowHandle(), Qt::LeftButton, {},
-                              f.window->findChild<QWidget*>("ClearButton")->geometry().center());
+                              f.window->findChild<QWidget*>("clearButton")->geometry().center());
         };
         f.setGrid(
             ".................1..2.34..............52..1...1.6.........7.52..6.....8.1...9....");
         QTimer::singleShot(0, f.window.get(), clickClear);
-        f.window->Command5_Click();
+        f.window->solve();
         QCOMPARE(f.message(), qs(kBoardUnsolvable));
         QCoreApplication::processEvents();
         QCOMPARE(f.message(), QString());
@@ -119,7 +119,7 @@ class WindowBackups : public QObject {
                          QApplication::overrideCursor()->shape() == Qt::WaitCursor;
             f.window->close();
         });
-        f.window->Command5_Click();
+        f.window->solve();
         QVERIFY(waitCursor);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(!f.window->isVisible());

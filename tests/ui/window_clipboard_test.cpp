@@ -51,7 +51,7 @@ class WindowClipboard : public QObject {
              {QKeySequence(QKeySequence::Paste), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}) {
             WindowFixture f;
             f.setGrid(kHardPuzzle);
-            f.window->Command1_Click(); // a search under way
+            f.window->stepSolve(); // a search under way
             f.window->showMessage(QStringLiteral("before"), true);
             paste(f, 40, text, keys);
             QCOMPARE(f.grid(), qs(kPuzzle));
@@ -95,7 +95,7 @@ class WindowClipboard : public QObject {
         drop(f, file);
         QCOMPARE(f.grid(), QString(81, '.'));
         QCOMPARE(f.message(), qs(kErrorLoadingBoard));
-        QVERIFY(f.window->flasher().isActive());
+        QVERIFY(f.window->flashTimer().isActive());
 
         QMimeData text;
         text.setText(qs(kHardPuzzle));

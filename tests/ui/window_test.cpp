@@ -26,7 +26,7 @@ class WindowTest : public QObject {
             QCOMPARE(f.grid(), arguments.starts_with('"') ? qs(kPuzzle) : QString(81, '.'));
             QCOMPARE(f.message(), missing ? qs(kErrorLoadingBoard) : QString());
             QCOMPARE(f.flashingAfterLoad, missing);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("stepSolveButton"));
         }
     }
 
@@ -36,12 +36,12 @@ class WindowTest : public QObject {
         WindowFixture f;
         f.window->showMessage(QStringLiteral("Board Solved"), true);
         for (int tick = 1; tick <= 12; ++tick) {
-            QVERIFY(f.window->flasher().isActive());
+            QVERIFY(f.window->flashTimer().isActive());
             f.window->showMessage(QStringLiteral("Error loading board"), tick == 4);
-            f.window->flasher_Timer();
-            QCOMPARE(f.window->labelColour(), tick % 2 == 1 && tick < 12 ? 255 : 0);
+            f.window->flashTick();
+            QCOMPARE(f.window->messageColour(), tick % 2 == 1 && tick < 12 ? 255 : 0);
         }
-        QVERIFY(!f.window->flasher().isActive());
+        QVERIFY(!f.window->flashTimer().isActive());
     }
 
     // On a grid of 6s: a digit, space or 0 typed into an emptied cell stays and
@@ -76,23 +76,23 @@ class WindowTest : public QObject {
     void solvingStepByStepAndAtOnce() {
         WindowFixture f;
         f.setGrid(kHardPuzzle);
-        f.window->Command1_Click();
+        f.window->stepSolve();
         QCOMPARE(f.window->engine().guessDepth, 1);
-        f.window->Command1_Click();
+        f.window->stepSolve();
         QVERIFY2(f.window->engine().guessDepth >= 1, "one search goes on between presses");
-        f.window->Command5_Click();
+        f.window->solve();
         QCOMPARE(f.message(), qs(kBoardSolved));
         QVERIFY(solves(boardOf(f.grid().toStdString()), kHardPuzzle));
         // Probability Check shows nothing until a cell is clicked: (0, 2) of the
         // puzzle can hold 1, 2 or 4. A 0 or a space in the grid is empty.
         f.setGrid(lineWith({{2, ' '}, {3, '0'}}, std::string(kPuzzle)));
         const QString shown = f.message();
-        f.window->Command6_Click();
+        f.window->checkCandidates();
         QCOMPARE(f.message(), shown);
         QTest::mouseClick(f.cell(2), Qt::LeftButton);
         QCOMPARE(f.message(), QStringLiteral("Probable: , 1, 2, 4"));
         f.cell(7)->setFocus();
-        f.window->ClearButton_Click();
+        f.window->clear();
         QCOMPARE(f.grid(), QString(81, '.'));
         QCOMPARE(f.message(), QString());
         QCOMPARE(f.focusedCell(), 7);
@@ -103,7 +103,7 @@ class WindowTest : public QObject {
         WindowFixture f;
         fs::remove_all(f.temp.path()); // nowhere to make the backup folder
         f.setGrid(kHardPuzzle);
-        f.window->Command5_Click();
+        f.window->solve();
         QCOMPARE(f.message(), qs(kErrorSavingBoard));
         QCOMPARE(f.grid(), qs(kHardPuzzle)); // stopped before the first guess
     }
@@ -133,12 +133,12 @@ class WindowTest : public QObject {
             f.setGrid(kPuzzle);
             f.window->showMessage(QStringLiteral("kept"), false);
             f.platform.answers = {c.save, c.load};
-            f.window->Command3_Click();
+            f.window->save();
             if (!c.save.isEmpty() && c.message.isEmpty())
-                f.window->ClearButton_Click();
-            f.window->Command4_Click();
+                f.window->clear();
+            f.window->load();
             QCOMPARE(f.message(), c.message);
-            QCOMPARE(f.window->flasher().isActive(), c.message.startsWith("Error"));
+            QCOMPARE(f.window->flashTimer().isActive(), c.message.startsWith("Error"));
             QCOMPARE(f.grid(), c.grid);
             const QString prompt = QStringLiteral(": Enter the board name. Example: board1");
             QCOMPARE(f.platform.inputs, QStringList({"Save" + prompt, "Load" + prompt}));
@@ -148,7 +148,7 @@ class WindowTest : public QObject {
     void closingRemovesTheBackupsAndSaysGoodbye() {
         WindowFixture f;
         f.setGrid(kHardPuzzle);
-        f.window->Command1_Click();
+        f.window->stepSolve();
         for (const int level : {1, 17})
             writeText(f.backup(level), "x");
         const std::string backups = f.backupDirectory();

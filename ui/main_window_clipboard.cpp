@@ -1,4 +1,4 @@
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include "files/puzzle_reader.hpp"
 
@@ -29,13 +29,13 @@ std::optional<std::string> droppedFile(const QMimeData& data) {
 
 } // namespace
 
-void Form1::copyGrid() {
+void MainWindow::copyGrid() {
     Board grid;
     fillArray(grid);
     QGuiApplication::clipboard()->setText(QString::fromStdString(puzzleLineOf(grid)));
 }
 
-bool Form1::pastePuzzle(const QString& text) {
+bool MainWindow::pastePuzzle(const QString& text) {
     const std::optional<Digits> digits = wholePuzzleIn(text);
     if (!digits)
         return false;
@@ -46,20 +46,20 @@ bool Form1::pastePuzzle(const QString& text) {
     return true;
 }
 
-void Form1::loadDroppedFile(const std::string& path) {
+void MainWindow::loadDroppedFile(const std::string& path) {
     clearData(engine_);
     showMessage(QString(), false);
     loadSudoku(path);
     showArray(engine_.board);
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     const QMimeData& mime = *event->mimeData();
     if (droppedFile(mime) || wholePuzzleIn(mime.text()))
         event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QMimeData& mime = *event->mimeData();
     if (const auto path = droppedFile(mime))
         loadDroppedFile(*path);

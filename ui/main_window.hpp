@@ -3,7 +3,7 @@
 #include "engine/engine_state.hpp"
 #include "engine/solver.hpp"
 #include "platform/platform.hpp"
-#include "ui/sdk_box.hpp"
+#include "ui/cell_edit.hpp"
 #include "ui/window_solver_host.hpp"
 
 #include <QTimer>
@@ -20,17 +20,17 @@ class QPushButton;
 namespace cellwright {
 
 // The one window: the grid, six buttons, the message line, and all program state.
-class Form1 final : public QWidget, private CellEvents {
+class MainWindow final : public QWidget, private CellEvents {
   public:
-    explicit Form1(Platform& platform, QWidget* parent = nullptr);
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
 
     // Start-up: flags, colour, Clear, show, focus on "Step Solve", then the
     // board named on the command line.
-    void Form_Load();
+    void start();
 
     // Message line.
     void showMessage(const QString& msgval, bool flashit);
-    void flasher_Timer();
+    void flashTick();
 
     // Board files: on failure they show their error, flashing, and return false.
     // A path is the bytes the file system holds.
@@ -41,19 +41,20 @@ class Form1 final : public QWidget, private CellEvents {
     void fillArray(Board& arr);
     void showArray(const Board& arr);
 
-    // Commands.
-    void Command1_Click();    // Step Solve
-    void Command5_Click();    // Solve
-    void Command6_Click();    // Probability Check
-    void ClearButton_Click(); // Clear
-    void Command3_Click();    // Save
-    void Command4_Click();    // Load
+    // The commands of the six buttons: "Step Solve", "Solve", "Probability
+    // Check", "Clear", "Save" and "Load".
+    void stepSolve();
+    void solve();
+    void checkCandidates();
+    void clear();
+    void save();
+    void load();
 
     // Cell events.
-    void SDK_Box_Change(int index);
-    void SDK_Box_Click(int index) override;
-    void SDK_Box_GotFocus(int index) override;
-    void SDK_Box_KeyDown(int index, int keyCode, bool shift) override;
+    void cellChanged(int index);
+    void cellClicked(int index) override;
+    void cellFocused(int index) override;
+    void cellKeyPressed(int index, int key) override;
 
     // The clipboard and drops: the grid as one 81-character line, a pasted or
     // dropped puzzle fills the grid as Load does, a dropped file loads.
@@ -65,11 +66,11 @@ class Form1 final : public QWidget, private CellEvents {
     bool userEditing() const { return userEditing_; }
     bool moveDown() const { return moveDown_; }
     std::int16_t flashCount() const { return flashCount_; }
-    QTimer& flasher() { return flasher_; }
+    QTimer& flashTimer() { return flashTimer_; }
     // The message line's text colour as red | green << 8 | blue << 16.
-    int labelColour() const;
-    SdkBox* cell(int index) const { return SDK_Box_[static_cast<std::size_t>(index)]; }
-    QLabel* label() const { return Label1_; }
+    int messageColour() const;
+    CellEdit* cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
+    QLabel* messageLine() const { return messageLine_; }
     Platform& platform() { return platform_; }
     WindowSolverHost& solverHost() { return solverHost_; }
 
@@ -82,7 +83,7 @@ class Form1 final : public QWidget, private CellEvents {
   private:
     void buildControls();
     QPushButton* addButton(const char* name, const QString& caption, int top, int height);
-    void setLabelColour(int colour);
+    void setMessageColour(int colour);
     void focusCell(int index);
     void loadDroppedFile(const std::string& path);
     // Where the board a user names is kept; empty when there is nowhere.
@@ -103,15 +104,15 @@ class Form1 final : public QWidget, private CellEvents {
     bool moveDown_ = false;
     std::int16_t flashCount_ = 0;
 
-    std::array<SdkBox*, kCellCount> SDK_Box_{};
-    QPushButton* Command1_ = nullptr;
-    QPushButton* Command5_ = nullptr;
-    QPushButton* Command6_ = nullptr;
-    QPushButton* ClearButton_ = nullptr;
-    QPushButton* Command3_ = nullptr;
-    QPushButton* Command4_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QTimer flasher_;
+    std::array<CellEdit*, kCellCount> cells_{};
+    QPushButton* stepSolveButton_ = nullptr;
+    QPushButton* solveButton_ = nullptr;
+    QPushButton* checkButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QLabel* messageLine_ = nullptr;
+    QTimer flashTimer_;
 };
 
 } // namespace cellwright

@@ -1,4 +1,4 @@
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include "ui/caption_button.hpp"
 #include "ui/layout.hpp"
@@ -24,9 +24,9 @@ QRect pixelRect(int left, int top, int width, int height) {
 
 } // namespace
 
-Form1::Form1(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), solverHost_(*this, platform.temporaryDirectory()) {
-    setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform), solverHost_(platform.temporaryDirectory()) {
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Cellwright"));
     setWindowIcon(QIcon(QPixmap(cellwright_icon_xpm)));
     setFixedSize(layout::px(layout::kClientWidth), layout::px(layout::kClientHeight));
@@ -39,14 +39,14 @@ Form1::Form1(Platform& platform, QWidget* parent)
     dialogFont.setPointSize(8);
     setFont(dialogFont);
     buildControls();
-    flasher_.setObjectName(QStringLiteral("flasher"));
-    flasher_.setInterval(200);
-    connect(&flasher_, &QTimer::timeout, this, [this] { flasher_Timer(); });
+    flashTimer_.setObjectName(QStringLiteral("flashTimer"));
+    flashTimer_.setInterval(200);
+    connect(&flashTimer_, &QTimer::timeout, this, [this] { flashTick(); });
 }
 
-void Form1::buildControls() {
+void MainWindow::buildControls() {
     for (int i = 0; i < kCellCount; ++i) {
-        auto* box = new SdkBox(i, *this, this); // owned by the window
+        auto* box = new CellEdit(i, *this, this); // owned by the window
         const int row = rowOf(i);
         const int col = colOf(i);
         box->setGeometry(pixelRect(layout::cellPosition(col), layout::cellPosition(row),
@@ -57,54 +57,54 @@ void Form1::buildControls() {
             box->setPalette(palette);
         }
         box->setText(QStringLiteral("1")); // as designed; start-up clears the grid
-        connect(box, &QLineEdit::textChanged, this, [this, i] { SDK_Box_Change(i); });
-        SDK_Box_[static_cast<std::size_t>(i)] = box;
+        connect(box, &QLineEdit::textChanged, this, [this, i] { cellChanged(i); });
+        cells_[static_cast<std::size_t>(i)] = box;
     }
 
-    Command5_ = addButton("Command5", QStringLiteral("Solve"), 240, 375);
-    Command1_ = addButton("Command1", QStringLiteral("Step Solve"), 720, 495);
-    Command6_ = addButton("Command6", QStringLiteral("Probability Check"), 1440, 495);
-    ClearButton_ = addButton("ClearButton", QStringLiteral("Clear"), 2040, 375);
-    Command3_ = addButton("Command3", QStringLiteral("Save"), 2640, 375);
-    Command4_ = addButton("Command4", QStringLiteral("Load"), 3240, 375);
-    connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6_, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(ClearButton_, &QPushButton::clicked, this, [this] { ClearButton_Click(); });
-    connect(Command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    solveButton_ = addButton("solveButton", QStringLiteral("Solve"), 240, 375);
+    stepSolveButton_ = addButton("stepSolveButton", QStringLiteral("Step Solve"), 720, 495);
+    checkButton_ = addButton("checkButton", QStringLiteral("Probability Check"), 1440, 495);
+    clearButton_ = addButton("clearButton", QStringLiteral("Clear"), 2040, 375);
+    saveButton_ = addButton("saveButton", QStringLiteral("Save"), 2640, 375);
+    loadButton_ = addButton("loadButton", QStringLiteral("Load"), 3240, 375);
+    connect(stepSolveButton_, &QPushButton::clicked, this, [this] { stepSolve(); });
+    connect(solveButton_, &QPushButton::clicked, this, [this] { solve(); });
+    connect(checkButton_, &QPushButton::clicked, this, [this] { checkCandidates(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { clear(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { save(); });
+    connect(loadButton_, &QPushButton::clicked, this, [this] { load(); });
 
-    Label1_ = new QLabel(this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setGeometry(pixelRect(layout::kLabelLeft, layout::kLabelTop, layout::kLabelWidth,
-                                   layout::kLabelHeight));
-    Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1_->setWordWrap(false);
-    Label1_->setTextFormat(Qt::PlainText);
+    messageLine_ = new QLabel(this);
+    messageLine_->setObjectName(QStringLiteral("messageLine"));
+    messageLine_->setGeometry(pixelRect(layout::kLabelLeft, layout::kLabelTop, layout::kLabelWidth,
+                                        layout::kLabelHeight));
+    messageLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    messageLine_->setWordWrap(false);
+    messageLine_->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(true);
-    Label1_->setFont(font);
-    Label1_->setAutoFillBackground(true);
-    setLabelColour(0);
+    messageLine_->setFont(font);
+    messageLine_->setAutoFillBackground(true);
+    setMessageColour(0);
 
     // Tab order: Step Solve, the cells by index, Clear, Save, Load, Solve,
     // Probability Check.
-    QWidget* previous = Command1_;
-    for (QWidget* next : SDK_Box_) {
+    QWidget* previous = stepSolveButton_;
+    for (QWidget* next : cells_) {
         setTabOrder(previous, next);
         previous = next;
     }
-    for (QWidget* next : {static_cast<QWidget*>(ClearButton_), static_cast<QWidget*>(Command3_),
-                          static_cast<QWidget*>(Command4_), static_cast<QWidget*>(Command5_),
-                          static_cast<QWidget*>(Command6_)}) {
+    for (QWidget* next : {static_cast<QWidget*>(clearButton_), static_cast<QWidget*>(saveButton_),
+                          static_cast<QWidget*>(loadButton_), static_cast<QWidget*>(solveButton_),
+                          static_cast<QWidget*>(checkButton_)}) {
         setTabOrder(previous, next);
         previous = next;
     }
 }
 
-QPushButton* Form1::addButton(const char* name, const QString& caption, int top, int height) {
+QPushButton* MainWindow::addButton(const char* name, const QString& caption, int top, int height) {
     auto* button = new CaptionButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(pixelRect(layout::kButtonLeft, top, layout::kButtonWidth, height));
@@ -115,7 +115,7 @@ QPushButton* Form1::addButton(const char* name, const QString& caption, int top,
     return button;
 }
 
-void Form1::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
     QPen pen(layout::darkRed());
@@ -132,13 +132,13 @@ void Form1::paintEvent(QPaintEvent* event) {
     }
 }
 
-void Form1::Form_Load() {
+void MainWindow::start() {
     userEditing_ = true;
     moveDown_ = false;
-    setLabelColour(0);
-    ClearButton_Click();
+    setMessageColour(0);
+    clear();
     show();
-    Command1_->setFocus(Qt::OtherFocusReason);
+    stepSolveButton_->setFocus(Qt::OtherFocusReason);
 
     // The argument text names a board file. Launchers and shells on this
     // platform never add quotes, so only a pair of enclosing double quotes is
@@ -152,7 +152,7 @@ void Form1::Form_Load() {
     }
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     closing_ = true; // a Solve still running stops before its next pass
     solverHost_.removeFolder();
     platform_.messageBox(kFarewellText, kFarewellTitle);

@@ -1,4 +1,4 @@
-#include "ui/sdk_box.hpp"
+#include "ui/cell_edit.hpp"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -7,32 +7,9 @@
 
 namespace cellwright {
 
-namespace {
-
-int keyCodeOf(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return kKeyBackspace;
-    case Qt::Key_Shift:
-        return kKeyShift;
-    case Qt::Key_Left:
-        return kKeyLeft;
-    case Qt::Key_Up:
-        return kKeyUp;
-    case Qt::Key_Right:
-        return kKeyRight;
-    case Qt::Key_Down:
-        return kKeyDown;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
-
-SdkBox::SdkBox(int index, CellEvents& events, QWidget* parent)
+CellEdit::CellEdit(int index, CellEvents& events, QWidget* parent)
     : QLineEdit(parent), index_(index), events_(events) {
-    setObjectName(QStringLiteral("SDK_Box_%1").arg(index));
+    setObjectName(QStringLiteral("cell%1").arg(index));
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
@@ -40,37 +17,36 @@ SdkBox::SdkBox(int index, CellEvents& events, QWidget* parent)
     setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
 }
 
-void SdkBox::focusInEvent(QFocusEvent* event) {
+void CellEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    events_.SDK_Box_GotFocus(index_);
+    events_.cellFocused(index_);
 }
 
-void SdkBox::mouseReleaseEvent(QMouseEvent* event) {
+void CellEdit::mouseReleaseEvent(QMouseEvent* event) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() &&
         events_.pastePuzzle(clipboard->text(QClipboard::Selection)))
         return;
     QLineEdit::mouseReleaseEvent(event);
-    events_.SDK_Box_Click(index_);
+    events_.cellClicked(index_);
 }
 
-void SdkBox::dragEnterEvent(QDragEnterEvent* event) {
+void CellEdit::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->ignore(); // a file: the window loads it
     else
         QLineEdit::dragEnterEvent(event);
 }
 
-void SdkBox::dropEvent(QDropEvent* event) {
+void CellEdit::dropEvent(QDropEvent* event) {
     if (events_.pastePuzzle(event->mimeData()->text()))
         event->acceptProposedAction();
     else
         QLineEdit::dropEvent(event);
 }
 
-void SdkBox::keyPressEvent(QKeyEvent* event) {
-    events_.SDK_Box_KeyDown(index_, keyCodeOf(event->key()),
-                            event->modifiers().testFlag(Qt::ShiftModifier));
+void CellEdit::keyPressEvent(QKeyEvent* event) {
+    events_.cellKeyPressed(index_, event->key());
     if (event->matches(QKeySequence::Copy)) {
         events_.copyGrid();
         return;

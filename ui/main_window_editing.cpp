@@ -1,4 +1,4 @@
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include <QLabel>
 
@@ -10,9 +10,9 @@ bool meansEmpty(const QString& text) {
 }
 } // namespace
 
-void Form1::fillArray(Board& arr) {
+void MainWindow::fillArray(Board& arr) {
     for (int k = 0; k < kCellCount; ++k) {
-        const QString text = SDK_Box_[static_cast<std::size_t>(k)]->text();
+        const QString text = cells_[static_cast<std::size_t>(k)]->text();
         const std::optional<int> value = meansEmpty(text) ? 0 : textToNumber(text);
         // Layer 0 takes 0..9 only; anything else the grid could hold is empty.
         if (!value || !arr.setDigit(k, *value))
@@ -20,22 +20,22 @@ void Form1::fillArray(Board& arr) {
     }
 }
 
-void Form1::showArray(const Board& arr) {
+void MainWindow::showArray(const Board& arr) {
     userEditing_ = false;
     for (int k = 0; k < kCellCount; ++k) {
         const int value = arr.digit(k);
-        SDK_Box_[static_cast<std::size_t>(k)]->setText(value <= 0 ? QString()
-                                                                  : QString::number(value));
+        cells_[static_cast<std::size_t>(k)]->setText(value <= 0 ? QString()
+                                                                : QString::number(value));
     }
     userEditing_ = true;
 }
 
-void Form1::focusCell(int index) {
-    SDK_Box_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
+void MainWindow::focusCell(int index) {
+    cells_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::SDK_Box_Change(int index) {
-    SdkBox* box = SDK_Box_[static_cast<std::size_t>(index)];
+void MainWindow::cellChanged(int index) {
+    CellEdit* box = cells_[static_cast<std::size_t>(index)];
     const QString text = box->text();
     if (text == QLatin1String(" ")) {
         if (index < 80)
@@ -54,49 +54,49 @@ void Form1::SDK_Box_Change(int index) {
         focusCell(index + 1);
 }
 
-void Form1::SDK_Box_GotFocus(int index) {
+void MainWindow::cellFocused(int index) {
     if (!userEditing_)
         return;
-    SdkBox* box = SDK_Box_[static_cast<std::size_t>(index)];
+    CellEdit* box = cells_[static_cast<std::size_t>(index)];
     if (!box->text().isEmpty())
         box->setSelection(0, 1);
-    SDK_Box_Click(index);
+    cellClicked(index);
 }
 
-void Form1::SDK_Box_Click(int index) {
+void MainWindow::cellClicked(int index) {
     // The marks as the last analysis left them; nothing is recomputed here.
     QString text = QStringLiteral("Probable: ");
     for (int layer = 1; layer <= kSize; ++layer) {
         if (const int mark = engine_.board.at(rowOf(index), colOf(index), layer); mark > 0)
             text += QStringLiteral(", ") + QString::number(mark);
     }
-    Label1_->setText(text);
+    messageLine_->setText(text);
 }
 
-void Form1::SDK_Box_KeyDown(int index, int keyCode, bool /*shift*/) {
-    switch (keyCode) {
-    case kKeyBackspace:
+void MainWindow::cellKeyPressed(int index, int key) {
+    switch (key) {
+    case Qt::Key_Backspace:
         if (index > 0) {
-            SDK_Box_[static_cast<std::size_t>(index)]->setText(QString());
+            cells_[static_cast<std::size_t>(index)]->setText(QString());
             focusCell(index - 1);
         }
         break;
-    case kKeyShift:
+    case Qt::Key_Shift:
         moveDown_ = !moveDown_;
         break;
-    case kKeyLeft:
+    case Qt::Key_Left:
         if (index > 0)
             focusCell(index - 1);
         break;
-    case kKeyUp:
+    case Qt::Key_Up:
         if (index > 8)
             focusCell(index - 9);
         break;
-    case kKeyRight:
+    case Qt::Key_Right:
         if (index < 80)
             focusCell(index + 1);
         break;
-    case kKeyDown:
+    case Qt::Key_Down:
         if (index < 72)
             focusCell(index + 9);
         break;

@@ -1,8 +1,8 @@
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 #include "engine/candidates.hpp"
-#include "engine/headless_host.hpp"
 #include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 #include "ui/input_hold.hpp"
@@ -11,10 +11,6 @@
 #include <QCursor>
 
 #include <chrono>
-#include <filesystem>
-#include <system_error>
-
-#include <unistd.h>
 
 namespace cellwright {
 
@@ -52,43 +48,36 @@ std::int64_t nowMillis() {
 }
 } // namespace
 
-bool Form1::loadSudoku(const std::string& filename) {
+bool MainWindow::loadSudoku(const std::string& filename) {
     if (readBoardFile(filename, engine_.board))
         return true;
     showMessage(toQString(kErrorLoadingBoard), true);
     return false;
 }
 
-bool Form1::saveSudoku(const std::string& filename) {
+bool MainWindow::saveSudoku(const std::string& filename) {
     if (writeBoardFile(filename, engine_.board))
         return true;
     showMessage(toQString(kErrorSavingBoard), true);
     return false;
 }
 
-std::string Form1::boardPath(const QString& name, bool saving) const {
-    // Boards stay beside the program where the user may write there (a copy
-    // unpacked into a folder of their own); an installed program keeps them in
-    // the user's data folder instead. Never the current directory or "/".
-    std::string directory = platform_.applicationDirectory();
-    if (directory.empty() || ::access(directory.c_str(), W_OK) != 0) {
-        directory = platform_.userDataDirectory();
-        std::error_code error;
-        if (saving && !directory.empty())
-            std::filesystem::create_directories(directory, error);
-    }
+std::string MainWindow::boardPath(const QString& name, bool saving) const {
+    const std::string directory =
+        boardDirectory(platform_.applicationDirectory(), platform_.userDataDirectory(), saving);
     const std::string bytes = fileNameBytes(name);
     if (directory.empty() && !bytes.starts_with('/') && !bytes.starts_with("~/"))
         return {};
     return boardFilePath(directory, bytes, platform_.homeDirectory());
 }
 
-void Form1::finishPasses() {
+void MainWindow::finishPasses() {
     lastPassDigits_ = engine_.board.digits();
-    solverHost_.writeFolder();
+    if (!solverHost_.writeFolder())
+        showMessage(toQString(kErrorSavingBoard), true);
 }
 
-void Form1::Command1_Click() {
+void MainWindow::stepSolve() {
     fillArray(engine_.board);
     if (lastPassDigits_ && *lastPassDigits_ != engine_.board.digits()) {
         // The grid was edited since the last pass: a fresh search.
@@ -96,12 +85,13 @@ void Form1::Command1_Click() {
         engine_.guessStack = {};
         solverHost_.deleteBackups();
     }
-    solveBoard(engine_, solverHost_);
+    if (const PassReport pass = solveBoard(engine_, solverHost_); pass.ended())
+        showMessage(toQString(messageOf(pass.verdict)), true);
     showArray(engine_.board);
     finishPasses();
 }
 
-void Form1::Command5_Click() {
+void MainWindow::solve() {
     constexpr std::int64_t kMoment = 150;    // ms before the wait cursor shows
     constexpr std::int64_t kRepaintGap = 50; // ms between two looks at the queue
     clearData(engine_);
@@ -127,23 +117,24 @@ void Form1::Command5_Click() {
         hold.discard();
         return; // the window has closed and its backups are gone
     }
+    showMessage(toQString(messageOf(run.verdict)), true);
     showArray(engine_.board);
     finishPasses();
 }
 
-void Form1::Command6_Click() {
+void MainWindow::checkCandidates() {
     fillArray(engine_.board);
     doProbCheck(engine_.board);
 }
 
-void Form1::ClearButton_Click() {
+void MainWindow::clear() {
     clearData(engine_);
-    for (SdkBox* box : SDK_Box_)
+    for (CellEdit* box : cells_)
         box->setText(QString());
     showMessage(QString(), false);
 }
 
-void Form1::Command3_Click() {
+void MainWindow::save() {
     const QString name = platform_.inputBox(kNamePrompt, QStringLiteral("Save"));
     if (name.isEmpty())
         return;
@@ -152,7 +143,7 @@ void Form1::Command3_Click() {
     saveSudoku(boardPath(name, true));
 }
 
-void Form1::Command4_Click() {
+void MainWindow::load() {
     const QString name = platform_.inputBox(kNamePrompt, QStringLiteral("Load"));
     if (name.isEmpty())
         return;
