@@ -27,7 +27,7 @@ std::optional<SourcedPuzzle> PuzzleSource::next() {
             if (const auto* puzzle = std::get_if<FoundPuzzle>(&event)) {
                 std::string origin = name_;
                 if (puzzle->line != 0)
-                    origin += ":" + std::to_string(puzzle->line);
+                    origin.append(":").append(std::to_string(puzzle->line));
                 return SourcedPuzzle{count_++, std::move(origin), puzzle->digits};
             }
             if (const auto* warning = std::get_if<ReadWarning>(&event)) {

@@ -50,6 +50,12 @@ std::string printable(std::string_view text) {
     return shown;
 }
 
+std::string quoted(const std::string& text) {
+    std::string shown(1, '\'');
+    shown.append(text).push_back('\'');
+    return shown;
+}
+
 bool endsPuzzleLine(char c) {
     return isBlank(c) || c == ',' || c == '#';
 }
@@ -110,7 +116,7 @@ std::string describeLine(std::string_view line, PuzzleLayouts layouts) {
         } else if (cells == 81 && endsPuzzleLine(c)) {
             break;
         } else if (!isBlank(c) && (layouts == PuzzleLayouts::Lines || !isDrawing(c))) {
-            return "'" + printable(std::string_view(&line[i], 1)) + "' at column " +
+            return quoted(printable(std::string_view(&line[i], 1))) + " at column " +
                    std::to_string(i + 1) + " is not a cell (1-9, or . 0 _ * x for an empty one)";
         }
     }
@@ -125,8 +131,8 @@ std::string itemText(std::string_view raw, std::size_t start) {
     while (end < raw.size() && !board_item::endsItem(static_cast<unsigned char>(raw[end])))
         ++end;
     constexpr std::size_t kShown = 20;
-    return "'" + printable(raw.substr(start, std::min(end - start, kShown))) +
-           (end - start > kShown ? "...'" : "'");
+    return quoted(printable(raw.substr(start, std::min(end - start, kShown))) +
+                  (end - start > kShown ? "..." : ""));
 }
 
 } // namespace
