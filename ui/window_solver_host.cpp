@@ -21,7 +21,17 @@ bool WindowSolverHost::saveBackup(std::int16_t level, const Board& arr) {
 }
 
 bool WindowSolverHost::loadBackup(std::int16_t level, Board& arr) {
-    return store_.load(level, arr);
+    if (store_.load(level, arr))
+        return true;
+    // Not written by this command: the folder's file, unless this command
+    // has deleted the backups.
+    if (folderStale_ || folder_.pathIfMade().empty())
+        return false;
+    Board read; // whole or not at all
+    if (!readBackupFile(backupFilePath(folder_.pathIfMade(), level), read))
+        return false;
+    arr.copyDigitsFrom(read);
+    return true;
 }
 
 bool WindowSolverHost::deleteBackups() {
@@ -44,15 +54,17 @@ bool WindowSolverHost::writeFolder() {
         }
         folderStale_ = false;
     }
-    if (unwritten_.none())
-        return true;
-    const std::string& dir = folder_.path();
-    bool written = !dir.empty();
-    for (std::int16_t level = 0; written && level <= kMaxGuessDepth; ++level) {
-        if (unwritten_.test(level))
-            written = writeBackupFile(backupFilePath(dir, level), store_.board(level));
+    bool written = true;
+    if (unwritten_.any()) {
+        const std::string& dir = folder_.path();
+        written = !dir.empty();
+        for (std::int16_t level = 0; written && level <= kMaxGuessDepth; ++level) {
+            if (unwritten_.test(level))
+                written = writeBackupFile(backupFilePath(dir, level), store_.board(level));
+        }
+        unwritten_.reset();
     }
-    unwritten_.reset();
+    store_.clear();
     return written;
 }
 

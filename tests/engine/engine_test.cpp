@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
 namespace cellwright {
@@ -29,15 +30,19 @@ EngineState stateOf(std::string_view line, int depth = 0) {
     return state;
 }
 
-// Every cell's marks by their definition, one findProbables a cell.
-Board marksByDefinition(Board board) {
+// Every cell's marks by their definition, one findProbables a cell; counted
+// stays true while each call counts them and names the highest.
+Board marksByDefinition(Board board, bool& counted) {
     for (int i = 0; i < kCellCount; ++i) {
         const int v = board.digit(i);
-        std::int16_t last = 0;
+        std::int16_t last = -1;
         (void)board.setDigit(i, 0);
-        findProbables(board, static_cast<std::int16_t>(rowOf(i)),
-                      static_cast<std::int16_t>(colOf(i)), last);
+        const int count = findProbables(board, static_cast<std::int16_t>(rowOf(i)),
+                                        static_cast<std::int16_t>(colOf(i)), last);
         (void)board.setDigit(i, v);
+        const Board::Mask marks = board.marks(i);
+        counted = counted && count == countMarks(marks) &&
+                  last == (marks == 0 ? 0 : std::bit_width(marks));
     }
     return board;
 }
@@ -63,7 +68,9 @@ TEST(Marks, EveryPathAgreesWithTheDefinitionOnRandomBoards) {
             for (int edits = static_cast<int>(rng() % 30); edits > 0; --edits)
                 (void)board.setDigit(static_cast<int>(rng() % 81), static_cast<int>(rng() % 10));
         }
-        const Board reference = marksByDefinition(board);
+        bool counted = true;
+        const Board reference = marksByDefinition(board, counted);
+        ASSERT_TRUE(counted) << "findProbables' count and highest candidate";
         int verdict = kNoEmptyCell;
         for (int i = 0; i < kCellCount && verdict != kClash; ++i) {
             const int v = reference.digit(i);
@@ -112,6 +119,8 @@ TEST(SolverPass, GuessesBacksOutOrEndsTheSearchAsTheBoardRequires) {
         {kTwoDeadEnds, 0, 0, false, Guess, "", 54, 4, 1, 1, lineWith({{54, '4'}}, twoDeadEnds)},
         {kTwoDeadEnds, 0, 1, false, Guess, "", 54, 6, 1, 2, lineWith({{54, '6'}}, twoDeadEnds)},
         {kTwoDeadEnds, 0, 2, false, End, kBoardUnsolvable, -1, 0, 0, 2, twoDeadEnds},
+        // The last level that may still guess.
+        {kTwoDeadEnds, 99, 0, false, Guess, "", 54, 4, 100, 1, lineWith({{54, '4'}}, twoDeadEnds)},
         {kSolution, 2, 0, false, End, kBoardSolved, -1, 0, 2, 0, std::string(kSolution)},
         {kSolution, 100, 0, false, End, kGuessLimitReached, -1, 0, 100, 0, std::string(kSolution)},
         {kClashing, 3, 0, false, End, kBoardUnsolvable, -1, 0, 3, 0, kClashing},
@@ -238,6 +247,29 @@ TEST(WholeSearch, EndsSolvedExactlyWhenThePuzzleHasASolution) {
         EngineState memory = start;
         EXPECT_EQ(messageOf(solveToEnd(memory, inMemory).verdict), ending);
         EXPECT_EQ(solves(memory.board, puzzle), ending == kBoardSolved);
+    }
+}
+
+// How a few searches go, pass by pass: singles are filled, never guessed;
+// guesses go where the fewest candidates are and are backed out of in turn.
+TEST(WholeSearch, TakesAsManyPassesAndGuessesAsTheAlgorithmDoes) {
+    const struct {
+        std::string_view puzzle;
+        std::int64_t passes, guesses, backouts;
+        int maxDepth;
+    } searches[] = {{kPuzzle, 6, 0, 0, 0},
+                    {kTwoDeadEnds, 7, 2, 2, 1},
+                    {kHardPuzzle, 80, 22, 12, 10},
+                    {kEmptyBoard, 68, 47, 0, 47}};
+    for (const auto& c : searches) {
+        SCOPED_TRACE(c.puzzle);
+        EngineState state = stateOf(c.puzzle);
+        MemoryBackups host;
+        const SolveResult run = solveToEnd(state, host);
+        EXPECT_EQ(run.passes, c.passes);
+        EXPECT_EQ(run.guesses, c.guesses);
+        EXPECT_EQ(run.backouts, c.backouts);
+        EXPECT_EQ(run.maxDepth, c.maxDepth);
     }
 }
 
