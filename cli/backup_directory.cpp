@@ -39,9 +39,11 @@ std::string foreignBackupsReason(const std::vector<std::string>& names) {
         return "already holds " + names.front() +
                ", named like a backup; it may belong to another program or to an interrupted "
                "run: move it away or choose another directory";
-    return "already holds " + names.front() + " and " + std::to_string(names.size() - 1) +
-           " more files named like backups; they may belong to another program or to an "
-           "interrupted run: move them away or choose another directory";
+    const std::size_t more = names.size() - 1;
+    return "already holds " + names.front() + " and " + std::to_string(more) +
+           (more == 1 ? " more file" : " more files") +
+           " named like backups; they may belong to another program or to an interrupted run: "
+           "move them away or choose another directory";
 }
 
 } // namespace

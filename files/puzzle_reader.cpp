@@ -211,13 +211,11 @@ void PuzzleReader::takeBoardLine(std::size_t number, std::string_view raw, std::
         readTextLine(number, line, events);
         return;
     }
-    // Held for the other layouts in case this is no board file. A run of
-    // blank lines is held once: it only ever separates, so what is held stays
-    // bounded by the 81 items a board file reads.
+    // Held for the other layouts in case this is no board file; each holds an
+    // item, so what is held stays bounded by the 81 items a board file reads.
+    // Blank lines are not: they only end grids, and no grid row is held.
     if (kind != LineShape::Kind::Blank)
         board_.lines.push_back({number, std::string(line)});
-    else if (board_.lines.empty() || !board_.lines.back().text.empty())
-        board_.lines.push_back({number, std::string()});
     readBoardItems(number, raw);
     if (board_.items == kCellCount)
         endBoardBlock(events);

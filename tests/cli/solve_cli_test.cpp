@@ -169,6 +169,13 @@ TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
     EXPECT_EQ(sh(limited).out, "cellwright-solve: out: File too large\n2\n");
     EXPECT_EQ(readText(dir.file("out")), "old");
     EXPECT_EQ(entries(), before + 1);
+    // Replaced, it keeps its permissions; made, it has those of a new file.
+    fs::permissions(dir.file("out"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(sh("umask 022; \"$SOLVE\" -o out a && \"$SOLVE\" -o new a").status, 0);
+    EXPECT_EQ(readText(dir.file("out")).size(), 243U);
+    EXPECT_EQ(fs::status(dir.file("out")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(dir.file("new")).permissions(), fs::perms(0644));
 
     EXPECT_EQ(run("-f line grid a").out, std::string(kSolution) + "\tBoard Solved\ta:1\n")
         << "the other puzzles are solved, the one not read as written gets no verdict";
@@ -205,6 +212,16 @@ TEST_F(SolveCli, ResultsStreamInOrderWhateverTheJobsInBoundedMemory) {
                   std::chrono::milliseconds(1500))
             << jobs;
     }
+    // With one job, a result goes out while long searches behind it run.
+    const std::string longest(kLongestSearch);
+    file("quick-then-long", kLine + "\n" + longest + "\n" + longest + "\n" + longest + "\n");
+    const auto start = std::chrono::system_clock::now().time_since_epoch();
+    const CliRun busy = sh("\"$SOLVE\" -j1 --lines quick-then-long | "
+                           "{ read first; date +%s%N; cat >/dev/null; date +%s%N; }");
+    const auto times = linesOf(busy.out);
+    ASSERT_GE(times.size(), 2U);
+    EXPECT_LT(std::chrono::nanoseconds(std::stoll(times[0])) - start,
+              (std::chrono::nanoseconds(std::stoll(times[1])) - start) / 2);
 
     const auto withoutTimes = [](const std::string& out) {
         return std::regex_replace(out, std::regex(",\"micros\":[0-9]+"), "");
@@ -250,11 +267,15 @@ TEST_F(SolveCli, BackupDirectoryIsLockedOursAloneAndCleanedUpOnSignals) {
     EXPECT_EQ(left(), userFiles) << "unsolvable: the same";
 
     file("bk/backup7.bak", "theirs");
+    const std::string refusal = "cellwright-solve: --backup-dir bk: already holds backup";
     const CliRun refused = run("--backup-dir bk dead");
     EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "cellwright-solve: --backup-dir bk: already holds backup7.bak, named "
-                           "like a backup; it may belong to another program or to an interrupted "
-                           "run: move it away or choose another directory\n");
+    EXPECT_EQ(refused.err, refusal + "7.bak, named like a backup; it may belong to another "
+                                     "program or to an interrupted run: move it away or choose "
+                                     "another directory\n");
+    file("bk/backup00.bak", "theirs too");
+    const std::string more = refusal + "00.bak and 1 more file named like backups;";
+    EXPECT_EQ(run("--backup-dir bk dead").err.substr(0, more.size()), more);
     EXPECT_EQ(readText(dir.file("bk/backup7.bak")), "theirs");
 }
 
@@ -354,8 +375,12 @@ TEST_F(SolveCli, CountTellsNoSolutionUniqueOrSeveral) {
     EXPECT_NE(solvable.err.find("3 puzzles: 1 with no solution, 2 solvable;"), npos);
     EXPECT_EQ(run("-c --max-solutions 1 -", two).status, 0);
     EXPECT_NE(run("-c -l -", kLine).err.find("1 puzzle: 0 with no solution, 1 unique"), npos);
-    const auto results = linesOf(run("-c -f json all.txt").out);
+    EXPECT_EQ(run("-c -q -", kLine + "\n" + none + "\n").out,
+              std::regex_replace(kSolvedText, std::regex("Board Solved"), "Unique solution") +
+                  "\nNo solution\n");
+    const auto results = linesOf(run("-c -f json all.txt all.txt").out);
     const QJsonObject unique = json(results[0]);
+    EXPECT_EQ(unique["source"].toString(), "all.txt:1");
     EXPECT_EQ(unique["solutions"].toInt(), 1);
     EXPECT_EQ(unique["limit"].toInt(), 2);
     EXPECT_EQ(unique["solution"].toString().toStdString(), kSolution);
