@@ -1,5 +1,7 @@
 #include "logic/producers.hpp"
 
+#include "logic/chains.hpp"
+
 namespace cellwright::logic {
 
 namespace detail {
@@ -46,7 +48,7 @@ const std::array<Producer, kProducerCount> kProducers = {{
     // The chaining techniques, cheapest kind first: cycles and forcing
     // chains, aligned triple exclusion, Nishio, cell and region forcing
     // chains, dynamic forcing chains, then nested ones at four depths.
-    {nullptr, 6.5},
+    {findForcingChainsAndCycles, 6.5},
     {nullptr, 7.5},
     {nullptr, 7.5},
     {nullptr, 8.0},

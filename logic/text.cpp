@@ -1,4 +1,5 @@
 // Names, one-line descriptions of steps, values and bands, in English.
+#include "logic/chains.hpp"
 #include "logic/geometry.hpp"
 #include "logic/rating.hpp"
 
@@ -172,6 +173,8 @@ std::string pattern(const Step& step) {
         return text;
     }
     default:
+        if (!step.chain.nodes.empty())
+            return chainPattern(step);
         return step.cellCount > 0 ? cells : "";
     }
 }
@@ -185,7 +188,8 @@ std::string describe(const Step& step) {
     const std::string about = pattern(step);
     if (!about.empty())
         text += " " + about;
-    return text + ": " + effects(step);
+    // A chain's last node is a conclusion of its own: the spaces keep it apart.
+    return text + (step.chain.nodes.empty() ? ": " : " : ") + effects(step);
 }
 
 std::string formatValue(int tenths, bool bound) {
