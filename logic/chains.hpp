@@ -105,5 +105,9 @@ std::string chainPattern(const Step& step);
 
 // The chaining techniques, in the order they are tried.
 bool findForcingChainsAndCycles(const Context&, Step&);
+bool findAlignedTripleExclusion(const Context&, Step&);
+bool findNishioForcingChains(const Context&, Step&);
+bool findMultipleForcingChains(const Context&, Step&);
+bool findDynamicForcingChains(const Context&, Step&);
 
 } // namespace cellwright::logic::detail

@@ -49,10 +49,10 @@ const std::array<Producer, kProducerCount> kProducers = {{
     // chains, aligned triple exclusion, Nishio, cell and region forcing
     // chains, dynamic forcing chains, then nested ones at four depths.
     {findForcingChainsAndCycles, 6.5},
-    {nullptr, 7.5},
-    {nullptr, 7.5},
-    {nullptr, 8.0},
-    {nullptr, 8.5},
+    {findAlignedTripleExclusion, 7.5},
+    {findNishioForcingChains, 7.5},
+    {findMultipleForcingChains, 8.0},
+    {findDynamicForcingChains, 8.5},
     {nullptr, 9.0},
     {nullptr, 9.5},
     {nullptr, 10.0},
