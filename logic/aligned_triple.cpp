@@ -77,14 +77,14 @@ bool findAlignedTripleExclusion(const Context& context, Step& step) {
             const int first = bases[i];
             const int second = bases[j];
             const CellSet pairCommon = excluders[first] & excluders[second];
-            if (pairCommon.count() < 2)
+            if (!pairCommon.severalCells())
                 continue;
             bool done = false;
             (excluders[first] | excluders[second]).forEach([&](int third) {
                 if (done || third == first || third == second)
                     return;
                 const CellSet common = pairCommon & excluders[third];
-                if (common.count() < 2)
+                if (!common.severalCells())
                     return;
                 std::array<Mask, 27> masks{};
                 int count = 0;

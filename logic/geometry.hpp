@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <span>
 
 // The grid's fixed shape, as tables the techniques look up: the 27 houses and
 // their cells, each cell's houses and peers, and 81-bit cell sets.
@@ -80,7 +81,10 @@ struct CellSet {
         return (((cell < 64 ? low : high) >> (cell & 63)) & 1U) != 0;
     }
     constexpr bool empty() const { return (low | high) == 0; }
-    constexpr int count() const { return std::popcount(low) + std::popcount(high); }
+    // Two cells or more (told without counting, as popcount is a library call here).
+    constexpr bool severalCells() const {
+        return (low & (low - 1)) != 0 || (high & (high - 1)) != 0 || (low != 0 && high != 0);
+    }
     constexpr int first() const {
         return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high);
     }
@@ -164,11 +168,45 @@ inline constexpr auto kSubsets = [] {
     return subsets;
 }();
 
+// The same for any k from 0 to 9.
+inline std::span<const std::uint16_t> subsetsOf(int k) {
+    switch (k) {
+    case 0:
+        return kSubsets<0>;
+    case 1:
+        return kSubsets<1>;
+    case 2:
+        return kSubsets<2>;
+    case 3:
+        return kSubsets<3>;
+    case 4:
+        return kSubsets<4>;
+    case 5:
+        return kSubsets<5>;
+    case 6:
+        return kSubsets<6>;
+    case 7:
+        return kSubsets<7>;
+    case 8:
+        return kSubsets<8>;
+    default:
+        return kSubsets<9>;
+    }
+}
+
 constexpr int lowestDigit(Mask digits) {
     return std::countr_zero(static_cast<unsigned>(digits)) + 1;
 }
+// Counted by table: portable builds have no popcount instruction, and the
+// library call it falls back to is slow on paths this hot.
+inline constexpr auto kDigitCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (unsigned m = 0; m < 512; ++m)
+        counts[m] = static_cast<std::uint8_t>(std::popcount(m));
+    return counts;
+}();
 constexpr int digitCount(Mask digits) {
-    return std::popcount(static_cast<unsigned>(digits));
+    return kDigitCounts[digits & 0x1FF];
 }
 
 } // namespace cellwright::logic::detail

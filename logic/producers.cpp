@@ -6,20 +6,6 @@ namespace cellwright::logic {
 
 namespace detail {
 
-HouseIndex::HouseIndex(const Grid& grid) {
-    for (int cell = 0; cell < 81; ++cell) {
-        if (grid.digit(cell) != 0)
-            continue;
-        for (HouseType type : kBoxRowColumn) {
-            const int house = houseOfCell(type, cell);
-            const auto position = static_cast<Mask>(1U << positionIn(type, cell));
-            ++empty_[house];
-            for (Mask digits = grid.candidates(cell); digits != 0; digits &= digits - 1)
-                where_[house][std::countr_zero(static_cast<unsigned>(digits))] |= position;
-        }
-    }
-}
-
 // The order is the rating scale's: it decides which step is taken when
 // several apply, and so the path and the rating. It is not the order of
 // value: a direct hidden pair (2.0) is looked for before a naked single (2.3),
@@ -39,12 +25,12 @@ const std::array<Producer, kProducerCount> kProducers = {{
     {findHiddenTriple, 4.0},
     {findXYWing, 4.2},
     {findXYZWing, 4.4},
-    {nullptr, 4.5},
+    {findUniqueLoop, 4.5},
     {findNakedQuad, 5.0},
     {findJellyfish, 5.2},
     {findHiddenQuad, 5.4},
-    {nullptr, 5.6},
-    {nullptr, 6.2},
+    {findBug, 5.6},
+    {findAlignedPairExclusion, 6.2},
     // The chaining techniques, cheapest kind first: cycles and forcing
     // chains, aligned triple exclusion, Nishio, cell and region forcing
     // chains, dynamic forcing chains, then nested ones at four depths.

@@ -9,19 +9,17 @@
 // nextStep runs.
 namespace cellwright::logic::detail {
 
-// Where each digit can still go in each house, worked out once per step so
-// that every technique reads it instead of scanning cells again.
+// Where each digit can still go in each house, as the grid keeps it.
 class HouseIndex {
   public:
-    explicit HouseIndex(const Grid& grid);
+    explicit HouseIndex(const Grid& grid) : grid_(grid) {}
 
     // The positions (bits 0..8, house order) of digit's candidates in house.
-    Mask positions(int house, int digit) const { return where_[house][digit - 1]; }
-    int emptyCells(int house) const { return empty_[house]; }
+    Mask positions(int house, int digit) const { return grid_.positions_[house][digit - 1]; }
+    int emptyCells(int house) const { return grid_.emptyCells_[house]; }
 
   private:
-    std::array<std::array<Mask, 9>, 27> where_{};
-    std::array<std::uint8_t, 27> empty_{};
+    const Grid& grid_;
 };
 
 struct Context {

@@ -10,10 +10,38 @@ namespace cellwright::logic {
 
 using namespace detail;
 
-Grid::Grid(const Digits& puzzle) {
+namespace {
+
+// Each cell's box, row and column, and its position in each.
+struct CellPlace {
+    std::array<std::uint8_t, 3> houses;
+    std::array<std::uint8_t, 3> positions;
+};
+inline constexpr std::array<CellPlace, 81> kCellPlaces = [] {
+    std::array<CellPlace, 81> places{};
     for (int cell = 0; cell < 81; ++cell) {
-        if (puzzle[cell] >= 1 && puzzle[cell] <= 9)
+        for (int t = 0; t < 3; ++t) {
+            const auto type = static_cast<HouseType>(t);
+            places[cell].houses[t] = static_cast<std::uint8_t>(houseOfCell(type, cell));
+            places[cell].positions[t] = static_cast<std::uint8_t>(positionIn(type, cell));
+        }
+    }
+    return places;
+}();
+
+} // namespace
+
+Grid::Grid() {
+    emptyCells_.fill(9);
+}
+
+Grid::Grid(const Digits& puzzle) : Grid() {
+    for (int cell = 0; cell < 81; ++cell) {
+        if (puzzle[cell] >= 1 && puzzle[cell] <= 9) {
             digits_[cell] = static_cast<std::uint8_t>(puzzle[cell]);
+            for (int house : kCellPlaces[cell].houses)
+                --emptyCells_[house];
+        }
     }
     for (int cell = 0; cell < 81; ++cell) {
         if (digits_[cell] != 0)
@@ -23,7 +51,7 @@ Grid::Grid(const Digits& puzzle) {
             if (digits_[peer] != 0)
                 seen |= digitBit(digits_[peer]);
         }
-        candidates_[cell] = kAllDigits & static_cast<Mask>(~seen);
+        setCandidates(cell, kAllDigits & static_cast<Mask>(~seen));
     }
 }
 
@@ -31,11 +59,28 @@ bool Grid::solved() const {
     return std::find(digits_.begin(), digits_.end(), 0) == digits_.end();
 }
 
+void Grid::setCandidates(int cell, Mask digits) {
+    digits &= kAllDigits;
+    const CellPlace& place = kCellPlaces[cell];
+    for (Mask changed = candidates_[cell] ^ digits; changed != 0; changed &= changed - 1) {
+        const int d = std::countr_zero(static_cast<unsigned>(changed));
+        for (int t = 0; t < 3; ++t)
+            positions_[place.houses[t]][d] ^= static_cast<Mask>(1U << place.positions[t]);
+    }
+    candidates_[cell] = digits;
+}
+
 void Grid::place(int cell, int digit) {
+    setCandidates(cell, 0);
+    if (digits_[cell] == 0) {
+        for (int house : kCellPlaces[cell].houses)
+            --emptyCells_[house];
+    }
     digits_[cell] = static_cast<std::uint8_t>(digit);
-    candidates_[cell] = 0;
-    for (int peer : kPeers[cell])
-        candidates_[peer] &= static_cast<Mask>(~digitBit(digit));
+    for (int peer : kPeers[cell]) {
+        if (hasCandidate(peer, digit))
+            setCandidates(peer, candidates_[peer] & static_cast<Mask>(~digitBit(digit)));
+    }
 }
 
 int Step::tenths() const {

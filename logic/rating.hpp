@@ -45,11 +45,17 @@ constexpr Mask digitBit(int digit) {
 }
 inline constexpr Mask kAllDigits = 0x1FF;
 
+namespace detail {
+class HouseIndex;
+}
+
 // A candidate grid: the digit of each cell and the candidates of each empty
-// cell. A placed cell has no candidates.
+// cell. A placed cell has no candidates. Beside them it keeps, for every
+// house and digit, where the digit may still go, so that the techniques need
+// not work it out again at each step.
 class Grid {
   public:
-    Grid() = default; // every cell empty, no candidates
+    Grid(); // every cell empty, no candidates
     explicit Grid(const Digits& puzzle);
 
     int digit(int cell) const { return digits_[cell]; }
@@ -62,15 +68,23 @@ class Grid {
     // Puts digit at cell: the cell loses its candidates, its peers lose digit.
     void place(int cell, int digit);
     // Removes digits from the candidates of cell.
-    void eliminate(int cell, Mask digits) { candidates_[cell] &= static_cast<Mask>(~digits); }
+    void eliminate(int cell, Mask digits) {
+        setCandidates(cell, static_cast<Mask>(candidates_[cell] & ~digits));
+    }
     // Sets the candidates of an empty cell directly (grids made for tests).
-    void setCandidates(int cell, Mask digits) { candidates_[cell] = digits & kAllDigits; }
+    void setCandidates(int cell, Mask digits);
 
     bool operator==(const Grid&) const = default;
 
   private:
+    friend class detail::HouseIndex;
+
     std::array<std::uint8_t, 81> digits_{};
     std::array<Mask, 81> candidates_{};
+    // [house][digit - 1]: bit p for the house's p-th cell; houses numbered
+    // boxes 0..8, rows 9..17, columns 18..26.
+    std::array<std::array<Mask, 9>, 27> positions_{};
+    std::array<std::uint8_t, 27> emptyCells_{};
 };
 
 // Techniques in the order the solver tries them. Each has a lower-case name

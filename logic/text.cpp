@@ -4,6 +4,8 @@
 #include "logic/rating.hpp"
 
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
 namespace cellwright::logic {
 
@@ -55,14 +57,27 @@ std::string techniqueName(Technique technique) {
 
 std::string houseName(House house) {
     static constexpr std::array<const char*, 3> kTypes = {"box ", "row ", "column "};
-    return kTypes[static_cast<std::size_t>(house.type) % 3] + std::to_string(house.index + 1);
+    std::string name = kTypes[static_cast<std::size_t>(house.type) % 3];
+    name += static_cast<char>('1' + house.index % 9);
+    return name;
 }
 
 std::string cellName(int cell) {
-    return "r" + std::to_string(rowOf(cell) + 1) + "c" + std::to_string(columnOf(cell) + 1);
+    std::string name = "r1c1";
+    name[1] = static_cast<char>('1' + rowOf(cell));
+    name[3] = static_cast<char>('1' + columnOf(cell));
+    return name;
 }
 
 namespace {
+
+// Pieces joined by appending (GCC 12 misreads "literal" + std::string at -O3).
+std::string concat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts)
+        text += part;
+    return text;
+}
 
 // "3/8"
 std::string digitList(Mask digits, char separator = '/') {
@@ -80,16 +95,22 @@ std::string digitList(Mask digits, char separator = '/') {
 // "r4c2, r4c7" for cells [from, to) of the step.
 std::string cellList(const Step& step, int from, int to) {
     std::string text;
-    for (int i = from; i < to; ++i)
-        text += (i > from ? ", " : "") + cellName(step.cells[i]);
+    for (int i = from; i < to; ++i) {
+        if (i > from)
+            text += ", ";
+        text += cellName(step.cells[i]);
+    }
     return text;
 }
 
 // "rows 3, 8" for houses [from, to) of the step, all of one type.
 std::string lineList(const Step& step, int from, int to) {
     std::string text = step.houses[from].type == HouseType::Row ? "rows " : "columns ";
-    for (int i = from; i < to; ++i)
-        text += (i > from ? ", " : "") + std::to_string(step.houses[i].index + 1);
+    for (int i = from; i < to; ++i) {
+        if (i > from)
+            text += ", ";
+        text += static_cast<char>('1' + step.houses[i].index % 9);
+    }
     return text;
 }
 
@@ -99,40 +120,63 @@ std::string effects(const Step& step) {
     for (int cell = 0; cell < 81; ++cell) {
         if (step.eliminations[cell] == 0)
             continue;
-        text += (text.empty() ? "" : ", ") + cellName(cell) + " <> " +
-                digitList(step.eliminations[cell], ' ');
+        if (!text.empty())
+            text += ", ";
+        text += concat({cellName(cell), " <> ", digitList(step.eliminations[cell], ' ')});
     }
     if (step.places()) {
-        text += (text.empty() ? "" : "; ") + cellName(step.placedCell) + " = " +
-                std::to_string(step.placedDigit);
+        if (!text.empty())
+            text += "; ";
+        text += concat({cellName(step.placedCell), " = ", digitList(digitBit(step.placedDigit))});
     }
     return text;
 }
 
-std::string setName(int size) {
+std::string_view setName(int size) {
     static constexpr std::array<const char*, 8> kSets = {
         "", "", "pair", "triple", "quad", "set of 5", "set of 6", "set of 7"};
     return kSets[static_cast<std::size_t>(size) % kSets.size()];
 }
 
+// A unique rectangle's or loop's, or a BUG's pattern: "type 3 on 2/4 (r1c1,
+// r1c5, r2c5, r2c1) with naked pair 1/7 (r1c8) in row 1".
+std::string uniquePattern(const Step& step) {
+    const std::string own = cellList(step, 0, step.size);
+    std::string text = step.technique == Technique::BUG
+                           ? concat({"type ", digitList(digitBit(step.variant)), " on ", own})
+                           : concat({"type ", digitList(digitBit(step.variant)), " on ",
+                                     digitList(step.digits), " (", own, ")"});
+    if (step.variant == 2 || step.variant == 4)
+        text += concat({" with ", digitList(step.otherDigits)});
+    if (step.variant == 3) {
+        text += concat({" with ", step.hiddenSet ? "hidden " : "naked ",
+                        setName(digitCount(step.otherDigits)), " ", digitList(step.otherDigits)});
+        if (step.size < step.cellCount)
+            text += concat({" (", cellList(step, step.size, step.cellCount), ")"});
+    }
+    if (step.houseCount > 0 && step.variant >= 3)
+        text += concat({" in ", houseName(step.house())});
+    return text;
+}
+
 // The pattern, without the effects.
 std::string pattern(const Step& step) {
     const std::string digits = digitList(step.digits);
-    const std::string cells = "(" + cellList(step, 0, step.cellCount) + ")";
+    const std::string cells = concat({"(", cellList(step, 0, step.cellCount), ")"});
     switch (step.technique) {
     case Technique::FullHouse:
     case Technique::HiddenSingle:
-        return digits + " in " + houseName(step.house());
+        return concat({digits, " in ", houseName(step.house())});
     case Technique::NakedSingle:
         return "";
     case Technique::AlignedPairExclusion:
-        return "on " + cellList(step, 0, step.cellCount);
+        return concat({"on ", cellList(step, 0, step.cellCount)});
     case Technique::DirectPointing:
     case Technique::DirectClaiming:
     case Technique::Pointing:
     case Technique::Claiming:
-        return digits + " in " + houseName(step.houses[0]) + " " + cells + " on " +
-               houseName(step.houses[1]);
+        return concat({digits, " in ", houseName(step.houses[0]), " ", cells, " on ",
+                       houseName(step.houses[1])});
     case Technique::DirectHiddenPair:
     case Technique::DirectHiddenTriple:
     case Technique::NakedPair:
@@ -141,37 +185,20 @@ std::string pattern(const Step& step) {
     case Technique::HiddenPair:
     case Technique::HiddenTriple:
     case Technique::HiddenQuad:
-        return digits + " in " + houseName(step.house()) + " " + cells;
+        return concat({digits, " in ", houseName(step.house()), " ", cells});
     case Technique::XWing:
     case Technique::Swordfish:
     case Technique::Jellyfish:
-        return digits + " in " + lineList(step, 0, step.size) + " on " +
-               lineList(step, step.size, 2 * step.size);
+        return concat({digits, " in ", lineList(step, 0, step.size), " on ",
+                       lineList(step, step.size, 2 * step.size)});
     case Technique::XYWing:
     case Technique::XYZWing:
-        return digits + " with pivot " + cellName(step.cells[0]) + " and wings " +
-               cellList(step, 1, 3);
+        return concat(
+            {digits, " with pivot ", cellName(step.cells[0]), " and wings ", cellList(step, 1, 3)});
     case Technique::UniqueRectangle:
     case Technique::UniqueLoop:
-    case Technique::BUG: {
-        const bool bug = step.technique == Technique::BUG;
-        const int own = step.size;
-        std::string text =
-            "type " + std::to_string(step.variant) + " on " +
-            (bug ? cellList(step, 0, own) : digits + " (" + cellList(step, 0, own) + ")");
-        if (step.variant == 2 || step.variant == 4)
-            text += " with " + digitList(step.otherDigits);
-        if (step.variant == 3) {
-            const int setSize = digitCount(step.otherDigits);
-            text += " with " + std::string(step.hiddenSet ? "hidden " : "naked ") +
-                    setName(setSize) + " " + digitList(step.otherDigits);
-            if (own < step.cellCount)
-                text += " (" + cellList(step, own, step.cellCount) + ")";
-        }
-        if (step.houseCount > 0 && step.variant >= 3)
-            text += " in " + houseName(step.house());
-        return text;
-    }
+    case Technique::BUG:
+        return uniquePattern(step);
     default:
         if (!step.chain.nodes.empty())
             return chainPattern(step);
@@ -187,16 +214,21 @@ std::string describe(const Step& step) {
         text[0] = static_cast<char>(text[0] - 'a' + 'A');
     const std::string about = pattern(step);
     if (!about.empty())
-        text += " " + about;
+        text += concat({" ", about});
     // A chain's last node is a conclusion of its own: the spaces keep it apart.
-    return text + (step.chain.nodes.empty() ? ": " : " : ") + effects(step);
+    return concat({text, step.chain.nodes.empty() ? ": " : " : ", effects(step)});
 }
 
 std::string formatValue(int tenths, bool bound) {
-    const int whole = tenths / 10;
-    const int tenth = tenths % 10;
-    return (bound ? ">" : "") + std::to_string(whole) + "." +
-           std::to_string(tenth < 0 ? -tenth : tenth);
+    std::string text = bound ? ">" : "";
+    if (tenths < 0) {
+        text += '-';
+        tenths = -tenths;
+    }
+    text += std::to_string(tenths / 10);
+    text += '.';
+    text += static_cast<char>('0' + tenths % 10);
+    return text;
 }
 
 Band bandOf(int erTenths) {

@@ -3,6 +3,7 @@
 // every chain step against the solution.
 #include "counter/solution_count.hpp"
 #include "logic/chains.hpp"
+#include "logic_test_support.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,11 @@ namespace {
 
 using namespace cellwright::logic;
 using namespace cellwright::logic::detail;
-
-Digits digitsOf(std::string_view line) {
-    Digits digits{};
-    for (std::size_t i = 0; i < 81 && i < line.size(); ++i)
-        digits[i] = line[i] >= '1' && line[i] <= '9' ? static_cast<std::int16_t>(line[i] - '0') : 0;
-    return digits;
-}
+using test::digitsOf;
 
 // A grid from its digits and the candidates earlier steps removed, written
 // "r1c7:8 r3c7:7" (cell, then the digits gone).
-Grid gridOf(std::string_view digits, std::string_view removed) {
+Grid gridAfter(std::string_view digits, std::string_view removed) {
     Grid grid(digitsOf(digits));
     for (std::size_t i = 0; i + 5 <= removed.size(); ++i) {
         if (removed[i] != 'r')
@@ -91,7 +86,7 @@ const StepCase kChainSteps[] = {
 TEST(ChainSteps, EachTechniqueTakesTheReferenceStep) {
     for (const StepCase& c : kChainSteps) {
         SCOPED_TRACE(c.digits);
-        const std::optional<Step> step = nextStep(gridOf(c.digits, c.removed));
+        const std::optional<Step> step = nextStep(gridAfter(c.digits, c.removed));
         ASSERT_TRUE(step.has_value());
         EXPECT_EQ(step->technique, c.technique);
         EXPECT_EQ(step->tenths(), c.tenths);
