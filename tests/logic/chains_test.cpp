@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,6 +80,34 @@ const StepCase kChainSteps[] = {
     {".7.592438....4.16242....957.5..2......76...2.21.48...37..8..219.9.2.4786862.7.345",
      "r2c1:3 r2c3:38 r3c3:16 r4c3:369 r4c4:1 r5c2:3 r8c1:3 r8c5:1", Technique::ForcingChain, 73, 12,
      "r2c2=3"},
+    {"..843..91.3982176..1.97...3..168....3...9761..67.1......3.489.62..76913..96.5....",
+     "r1c1:5 r3c1:5 r3c3:5 r4c6:5 r4c7:2 r5c2:5 r5c9:5 r6c4:2 r6c6:5 r6c8:5 r6c9:8 r7c1:5 r7c8:7 "
+     "r8c2:5 r9c1:7 r9c4:2 r9c9:8",
+     Technique::AlignedTripleExclusion, 75, 0, "r9c9<>4"},
+    {"682.5314.9.486.32553.2.4.86.68.2.4...95..86....36.....82...6534.5.432.6.34658.2..",
+     "r4c6:17 r4c9:7 r5c1:17 r6c1:17 r6c5:1", Technique::NishioForcingChain, 77, 10, "r6c2<>7"},
+    {".9.5..286..5196...64..82915..961752....458.69.56239..85.89216....4.658929628...51",
+     "r2c1:37 r2c2:37 r2c8:7 r2c9:3 r5c1:3 r9c7:4", Technique::NishioForcingChain, 78, 11,
+     "r9c6=3"},
+    {"92.46...5.....92....1..24.9..927.64.74....5922.694.....95.37824382594716....2.953",
+     "r4c2:1 r4c6:1 r6c2:3 r6c6:13 r6c9:1", Technique::RegionForcingChain, 83, 14, "r9c4<>1"},
+    {"92.46...5.....92....1..24.9..927.64.74....5922.694.....95.37824382594716....2.953",
+     "r4c2:1 r4c6:1 r6c2:3 r6c6:13 r6c9:1 r9c4:1", Technique::CellForcingChain, 83, 12, "r3c4<>8"},
+    {".7.539.2.234...59.9.52...73.....735...7.6.2....9....17.936.27.17.619..321....3965",
+     "r3c5:1 r3c6:1 r3c7:4 r5c2:4 r5c6:48 r6c2:58 r9c5:4", Technique::CellForcingChain, 85, 19,
+     "r2c4=7"},
+    {"9..4...864.....3........145.98.4...1514...63.2.65.18.4.4..8.91.8..1..4..1.9.24.68",
+     "r1c5:3 r2c3:7 r2c4:79 r2c5:79 r2c6:9 r2c9:2 r3c1:3 r3c4:7 r4c4:37 r4c8:7 r5c4:7 r7c6:7 "
+     "r8c2:7 r8c3:3 r8c5:37 r8c6:57",
+     Technique::DynamicForcingChain, 88, 13, "r2c2<>7"},
+    {"2.187..6......17..7....6.12835762149.1.3.86.7....19.3.1.6.87....2.1.3.76...6....1",
+     "r2c3:8 r2c9:3 r3c7:3 r9c1:9 r9c7:3", Technique::DynamicForcingChain, 90, 19, "r9c1<>5"},
+    {".7.539.2.2347..59.9.52...73.....735...7.6.2....9....17.936.27.17.619..321...73965",
+     "r3c5:1 r3c6:1 r3c7:48 r4c5:8 r4c9:8 r5c1:8 r5c2:4 r5c6:48 r6c2:58 r7c5:4 r8c2:8",
+     Technique::DynamicForcingChain, 88, 12, "r4c4<>4"},
+    {"9..4...8.4.....3........145.98.4...1514...63.2.65.18.4.4..8.91.8..1..4..1.9.24.68",
+     "r1c5:6 r2c4:9 r2c5:9 r2c6:9 r4c4:3 r4c8:7 r8c5:3 r8c6:5", Technique::DynamicForcingChain, 89,
+     15, "r5c4<>7"},
 };
 
 TEST(ChainSteps, EachTechniqueTakesTheReferenceStep) {
@@ -111,6 +138,30 @@ TEST(ChainSteps, WorkedExampleNamesEveryNode) {
         ".........8......7.....9.1..9...4321.7....59.812.....35..753.........1.89..892.3.."));
     EXPECT_EQ(rating.er, 71);
     EXPECT_EQ(rating.hardest, Technique::ForcingChain);
+}
+
+// Above 6.2 every puzzle of the sample is rated exactly as the reference
+// rates it, ER, EP and ED, in each range of the chaining techniques.
+TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
+    struct Range {
+        int low, high, puzzles;
+    };
+    // Cycles and X-chains; forcing chains; exclusion and Nishio; multiple and
+    // dynamic forcing chains.
+    const Range kRanges[] = {{63, 69, 21}, {70, 74, 34}, {75, 79, 3}, {80, 89, 2}, {90, 200, 4}};
+    for (const Range& range : kRanges) {
+        int exact = 0;
+        for (const auto& rated : test::ratedSample()) {
+            if (rated.er < range.low || rated.er > range.high)
+                continue;
+            const Rating rating = rate(digitsOf(rated.puzzle));
+            const bool same = !rating.bound && rating.er == rated.er && rating.ep == rated.ep &&
+                              rating.ed == rated.ed;
+            exact += same;
+            EXPECT_TRUE(same) << rated.puzzle << " rated " << formatValue(rating.er, rating.bound);
+        }
+        EXPECT_EQ(exact, range.puzzles) << range.low << "-" << range.high;
+    }
 }
 
 TEST(ChainValue, LengthAddsATenthPerThresholdPassed) {
