@@ -68,7 +68,8 @@ class Search {
     }
     // The route to node from the walk's start, into route_; returns its length.
     int routeTo(int node);
-    bool closesCycle(int node, int startCell, int startDigit, const Pass& pass) const;
+    void markClosers(const Pass& pass, int cell, int digit);
+    bool leadsTo(int node, int later) const;
     void tryCycle(const Pass& pass, int last, int closing, int complexity);
     void keep(Technique technique, double value, int complexity, int length);
 
@@ -81,9 +82,9 @@ class Search {
     std::array<std::uint16_t, kNodeCount> depth_{};
     std::array<std::int16_t, kNodeCount> queue_{};
     int tail_ = 0;
-    // The ancestors of the "on" node being expanded.
-    std::array<std::uint32_t, kNodeCount> ancestor_{};
-    std::uint32_t ancestorVisit_ = 0;
+    // The "off" nodes that close a cycle back to the walk's start carry its
+    // visit number.
+    std::array<std::uint32_t, kNodeCount> closer_{};
 
     std::array<std::int16_t, kNodeCount + 1> route_{};
     std::array<Mask, 81> removals_{};
@@ -126,17 +127,24 @@ int Search::routeTo(int node) {
     return length;
 }
 
-// An "off" node that turns the start back on.
-bool Search::closesCycle(int node, int startCell, int startDigit, const Pass& pass) const {
-    const int cell = cellOfNode(node);
-    const int digit = digitOfNode(node);
-    if (pass.cellLinks && cell == startCell && digit != startDigit && links_.bivalue(cell))
-        return true;
-    if (pass.houseLinks && digit == startDigit) {
-        for (std::int8_t partner : links_.partners[startCell * 9 + startDigit - 1]) {
-            if (partner == cell)
-                return true;
+// The "off" nodes that turn the start back on: its cell's other candidate,
+// and its digit's partners in its houses.
+void Search::markClosers(const Pass& pass, int cell, int digit) {
+    if (pass.cellLinks && links_.bivalue(cell))
+        closer_[nodeOf(cell, links_.otherDigit(cell, digit), false)] = visit_;
+    if (pass.houseLinks) {
+        for (std::int8_t partner : links_.partners[cell * 9 + digit - 1]) {
+            if (partner >= 0)
+                closer_[nodeOf(partner, digit, false)] = visit_;
         }
+    }
+}
+
+// Whether node is on the walk's route to later.
+bool Search::leadsTo(int node, int later) const {
+    for (int n = later; n >= 0; n = parent_[n]) {
+        if (n == node)
+            return true;
     }
     return false;
 }
@@ -197,6 +205,7 @@ void Search::fromOn(const Pass& pass, int cell, int digit) {
     ++visit_;
     tail_ = 0;
     enqueue(start, -1, 0);
+    markClosers(pass, cell, digit);
     int chainLast = -1;
     int chainComplexity = 0;
     for (int head = 0; head < tail_; ++head) {
@@ -207,19 +216,13 @@ void Search::fromOn(const Pass& pass, int cell, int digit) {
         if (isOn(node)) {
             if (depth + 2 > cycleLimit_ && depth + 2 > chainLimit_)
                 break; // everything after is at least as deep
-            if (cycles) {
-                ++ancestorVisit_;
-                for (int n = node; n >= 0; n = parent_[n])
-                    ancestor_[n] = ancestorVisit_;
-            }
             forEachOffOfOn(links_, cellOfNode(node), digitOfNode(node), pass.cellLinks,
                            [&](int off) {
                                if (off == negation && chainLast < 0) {
                                    chainLast = node;
                                    chainComplexity = depth + 2;
                                }
-                               if (cycles && ancestor_[off] != ancestorVisit_ &&
-                                   closesCycle(off, cell, digit, pass))
+                               if (cycles && closer_[off] == visit_ && !leadsTo(off, node))
                                    tryCycle(pass, node, off, depth + 2);
                                if (seen_[off] != visit_)
                                    enqueue(off, node, depth + 1);

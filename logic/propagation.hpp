@@ -97,6 +97,8 @@ class Propagator {
     const HouseIndex& index_;
     bool dynamic_;
     bool cellLinks_;
+    std::array<CellSet, 9> baseCells_{};              // each digit's cells in the grid
+    std::array<CellSet, 9> cells_{};                  // and in the working copy
     std::array<Mask, 81> candidates_{};               // the working copy
     std::array<std::array<Mask, 9>, 27> positions_{}; // house, digit - 1
     std::array<std::int16_t, kNodeCount> onQueue_{};

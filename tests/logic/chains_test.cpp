@@ -1,14 +1,15 @@
 // The chaining techniques: each on a step of the reference rater's own path,
-// the length increments, the rated sample above 6.2 and the soundness of
-// every chain step against the solution.
-#include "counter/solution_count.hpp"
+// the chains they record, the length increments, the rated sample above 6.2
+// and what a rating says beyond them.
 #include "logic/chains.hpp"
 #include "logic_test_support.hpp"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -140,6 +141,79 @@ TEST(ChainSteps, WorkedExampleNamesEveryNode) {
     EXPECT_EQ(rating.hardest, Technique::ForcingChain);
 }
 
+// The distinct nodes a chain's branch ends on and follows from.
+int nodesBehind(const Chain& chain, int end) {
+    std::set<std::tuple<int, int, bool>> seen;
+    std::vector<int> todo = {end};
+    while (!todo.empty()) {
+        const ChainNode& node = chain.nodes[todo.back()];
+        todo.pop_back();
+        if (!seen.insert({node.cell, node.digit, node.on}).second)
+            continue;
+        for (int i = 0; i < node.parentCount; ++i)
+            todo.push_back(chain.parents[node.firstParent + i]);
+    }
+    return static_cast<int>(seen.size());
+}
+
+// Every chain step along the sample's paths records branches that start from
+// an assumption and end on the step's conclusion, and as many nodes as its
+// value counts. A clash ends on both states of one candidate and concludes
+// the opposite of its assumption.
+TEST(ChainSteps, EveryChainRecordsItsBranches) {
+    int chains = 0;
+    for (const auto& rated : test::ratedSample()) {
+        if (rated.er < 65)
+            continue;
+        for (const Step& step : explain(digitsOf(rated.puzzle))) {
+            const Chain& chain = step.chain;
+            if (chain.nodes.empty())
+                continue;
+            ++chains;
+            SCOPED_TRACE(describe(step));
+            int counted = 0;
+            for (const std::uint16_t end : chain.ends)
+                counted += nodesBehind(chain, end);
+            EXPECT_EQ(counted, chain.complexity);
+            const ChainNode& last = chain.nodes[chain.ends.back()];
+            const bool cycle = step.technique == Technique::XCycle ||
+                               step.technique == Technique::YCycle ||
+                               step.technique == Technique::XYCycle;
+            const bool clash =
+                step.technique == Technique::NishioForcingChain ||
+                (step.technique == Technique::DynamicForcingChain && step.variant == 1);
+            if (cycle) {
+                EXPECT_EQ(chain.nodes.size(), static_cast<std::size_t>(chain.complexity) + 1);
+                EXPECT_TRUE(last.on && last.cell == step.cells[0]);
+                continue;
+            }
+            // What the step concludes: the clash's assumption turned round, or
+            // the node every branch ends on.
+            ChainNode conclusion = last;
+            if (clash) {
+                const ChainNode& first = chain.nodes[chain.ends.front()];
+                EXPECT_TRUE(first.cell == last.cell && first.digit == last.digit &&
+                            first.on != last.on);
+                conclusion = chain.nodes[0];
+                conclusion.on = !conclusion.on;
+            } else {
+                for (const std::uint16_t end : chain.ends) {
+                    EXPECT_TRUE(chain.nodes[end].cell == last.cell &&
+                                chain.nodes[end].digit == last.digit &&
+                                chain.nodes[end].on == last.on);
+                }
+            }
+            if (conclusion.on) {
+                EXPECT_EQ(step.placedCell, conclusion.cell);
+                EXPECT_EQ(step.placedDigit, conclusion.digit);
+            } else {
+                EXPECT_EQ(step.eliminations[conclusion.cell], digitBit(conclusion.digit));
+            }
+        }
+    }
+    EXPECT_GT(chains, 300);
+}
+
 // Above 6.2 every puzzle of the sample is rated exactly as the reference
 // rates it, ER, EP and ED, in each range of the chaining techniques.
 TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
@@ -162,6 +236,19 @@ TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
         }
         EXPECT_EQ(exact, range.puzzles) << range.low << "-" << range.high;
     }
+}
+
+// A puzzle of the hard collection that the reference rates 10.5 or more
+// (nested forcing chains): the dynamic forcing chains run out on it, and its
+// rating says it is worth at least the next technique's 9.0.
+TEST(ChainRatings, BeyondDynamicChainsIsABound) {
+    const Rating rating = rate(digitsOf(
+        "........1.....2.3...4.5.6....52......4.1....78...6.4....8.....3.5..9.8.69.6....7."));
+    EXPECT_EQ(rating.end, RatingEnd::RanOut);
+    EXPECT_TRUE(rating.bound);
+    EXPECT_EQ(rating.er, 90);
+    EXPECT_EQ(rating.hardest, Technique::Beyond);
+    EXPECT_EQ(formatValue(rating.er, rating.bound), ">9.0");
 }
 
 TEST(ChainValue, LengthAddsATenthPerThresholdPassed) {
