@@ -31,13 +31,10 @@ ChainGrid::ChainGrid(const Context& context) : grid(context.grid) {
                 if (digitCount(where) != 2)
                     continue;
                 const Mask other = where & static_cast<Mask>(~(1U << positionIn(type, cell)));
-                const auto partner =
+                // A partner in two houses (its box and a line) is listed twice;
+                // a walk meets it the second time already reached.
+                list[count++] =
                     static_cast<std::int8_t>(kHouseCells[house][lowestDigit(other) - 1]);
-                bool listed = false;
-                for (int i = 0; i < count; ++i)
-                    listed = listed || list[i] == partner;
-                if (!listed)
-                    list[count++] = partner;
             }
         }
     }
@@ -66,7 +63,6 @@ namespace {
 std::string nodeName(const ChainNode& node) {
     return cellName(node.cell) + (node.on ? "=" : "~") + std::to_string(node.digit);
 }
-
 
 // What the branches start from, before the node count.
 std::string origin(const Step& step) {

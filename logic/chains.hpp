@@ -54,8 +54,8 @@ struct ChainGrid {
     const Grid& grid;
     std::array<bool, 81> bivalue_{};
     std::array<CellSet, 9> cellsOf{}; // by digit - 1
-    // Partners of cell's digit in its box, row and column (in that order,
-    // each cell once); -1 ends the list.
+    // Partners of cell's digit in its box, row and column, in that order; -1
+    // ends the list.
     std::array<std::array<std::int8_t, 3>, kCandidateCount> partners{};
 };
 

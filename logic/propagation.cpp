@@ -19,7 +19,7 @@ int NodeCounter::walk(const Branch& branch) {
 }
 
 int NodeCounter::count(const Branch& branch, int node) {
-    ++visit_;
+    newVisit();
     seen_[node] = visit_;
     top_ = 0;
     stack_[top_++] = static_cast<std::int16_t>(node);
@@ -27,7 +27,7 @@ int NodeCounter::count(const Branch& branch, int node) {
 }
 
 int NodeCounter::count(const Branch& branch, const Clash& clash) {
-    ++visit_;
+    newVisit();
     seen_[clash.node] = visit_;
     top_ = 0;
     for (int i = 0; i < clash.parentCount; ++i) {
