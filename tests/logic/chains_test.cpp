@@ -238,6 +238,38 @@ TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
     }
 }
 
+// Puzzles of the hard collection whose paths take dynamic forcing chains
+// again and again, with the reference's ER/EP/ED; some start with a harder
+// step than a single, which sets EP and ED.
+TEST(ChainRatings, HardCollectionMatchesTheReference) {
+    const std::pair<const char*, const char*> kRated[] = {
+        {"39.6.......6.......4..2.81......5....7..1..2....4......85.4..7.......3.......7.42",
+         "9.1/1.2/1.2"},
+        {".364.2...8......4...278.....2...873.6....49.87..6..........7.1....1..3..2....6..5",
+         "9.1/1.2/1.2"},
+        {"37.6.......9.......2..8.16......5....9..1..8....4......58.6..9.......3.......7.42",
+         "9.0/2.0/2.0"},
+        {"..1.3..2.....7.6...5.6.1...7...4..3...4..51.8.8...6.........8.2.3...7...5..4...9.",
+         "8.9/2.6/2.6"},
+        {"2..3..1.4..6...5.2.7.2.....8....23......4.6..7..9........65...........1..394.7...",
+         "8.9/2.3/2.3"},
+        {".4..1....5..4.8....612........1.7..3......5..4.3...81.9........7.6.3.9.2....697..",
+         "8.8/2.5/2.5"},
+        {".9...6...5....7..6..2...3....6..5..48.....79.7....2.......5..1....62...8.3...1.4.",
+         "8.7/1.5/1.5"},
+        {"35.6.......2.......9..5.48......5....6..1..9....4......18.6..5.......7.......7.32",
+         "8.6/1.2/1.2"},
+    };
+    for (const auto& [puzzle, expected] : kRated) {
+        const Rating rating = rate(digitsOf(puzzle));
+        EXPECT_FALSE(rating.bound) << puzzle;
+        EXPECT_EQ(formatValue(rating.er) + "/" + formatValue(rating.ep) + "/" +
+                      formatValue(rating.ed),
+                  expected)
+            << puzzle;
+    }
+}
+
 // A puzzle of the hard collection that the reference rates 10.5 or more
 // (nested forcing chains): the dynamic forcing chains run out on it, and its
 // rating says it is worth at least the next technique's 9.0.
