@@ -78,6 +78,7 @@ std::string origin(const Step& step) {
     case Technique::RegionForcingChain:
         return "on " + digit + " in " + house + " ";
     case Technique::DynamicForcingChain:
+    case Technique::DynamicForcingChainPlus:
         switch (step.variant) {
         case 1:
             return "contradiction from " + cell + "=" + digit + " ";

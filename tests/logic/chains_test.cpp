@@ -1,6 +1,7 @@
 // The chaining techniques: each on a step of the reference rater's own path,
 // the chains they record, the length increments, the rated sample above 6.2
 // and what a rating says beyond them.
+#include "counter/solution_count.hpp"
 #include "logic/chains.hpp"
 #include "logic_test_support.hpp"
 
@@ -109,6 +110,9 @@ const StepCase kChainSteps[] = {
     {"9..4...8.4.....3........145.98.4...1514...63.2.65.18.4.4..8.91.8..1..4..1.9.24.68",
      "r1c5:6 r2c4:9 r2c5:9 r2c6:9 r4c4:3 r4c8:7 r8c5:3 r8c6:5", Technique::DynamicForcingChain, 89,
      15, "r5c4<>7"},
+    {"........1.....2.3...4.5.6....52......4.1....78...6.4....8.....3.5..9.8.69.6....7.",
+     "r2c2:7 r2c4:7 r2c5:8 r2c9:8 r3c6:89 r4c6:38 r7c5:4 r9c2:1 r9c5:8",
+     Technique::DynamicForcingChainPlus, 98, 62, "r4c2<>3"},
 };
 
 TEST(ChainSteps, EachTechniqueTakesTheReferenceStep) {
@@ -179,9 +183,10 @@ TEST(ChainSteps, EveryChainRecordsItsBranches) {
             const bool cycle = step.technique == Technique::XCycle ||
                                step.technique == Technique::YCycle ||
                                step.technique == Technique::XYCycle;
-            const bool clash =
-                step.technique == Technique::NishioForcingChain ||
-                (step.technique == Technique::DynamicForcingChain && step.variant == 1);
+            const bool clash = step.technique == Technique::NishioForcingChain ||
+                               ((step.technique == Technique::DynamicForcingChain ||
+                                 step.technique == Technique::DynamicForcingChainPlus) &&
+                                step.variant == 1);
             if (cycle) {
                 EXPECT_EQ(chain.nodes.size(), static_cast<std::size_t>(chain.complexity) + 1);
                 EXPECT_TRUE(last.on && last.cell == step.cells[0]);
@@ -239,9 +244,11 @@ TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
 }
 
 // Puzzles of the hard collection whose paths take dynamic forcing chains
-// again and again, with the reference's ER/EP/ED; some start with a harder
-// step than a single, which sets EP and ED.
-TEST(ChainRatings, HardCollectionMatchesTheReference) {
+// again and again, and the last three with a few of their solution's digits
+// added, which then need dynamic forcing chains (+), with the reference's
+// ER/EP/ED; some start with a harder step than a single, which sets EP and
+// ED. Every step of their paths is checked against the solution too.
+TEST(ChainRatings, HardPuzzlesMatchTheReference) {
     const std::pair<const char*, const char*> kRated[] = {
         {"39.6.......6.......4..2.81......5....7..1..2....4......85.4..7.......3.......7.42",
          "9.1/1.2/1.2"},
@@ -259,9 +266,22 @@ TEST(ChainRatings, HardCollectionMatchesTheReference) {
          "8.7/1.5/1.5"},
         {"35.6.......2.......9..5.48......5....6..1..9....4......18.6..5.......7.......7.32",
          "8.6/1.2/1.2"},
+        {"...3....1.....2.....3.4.56...54..3...1..3.75.3..8....9..7..4....61......5...6.17.",
+         "9.5/9.5/9.2"},
+        {"98.76.5..5....9.....7.......9.4...6..4......3..5..84.1..98.67....8..76......2..1.",
+         "9.6/9.6/8.2"},
+        {"98.7..6..5...9..7...7..4...3...4...2..853..6..4...23...5..8...1.1....9....94...5.",
+         "9.7/9.7/2.6"},
     };
     for (const auto& [puzzle, expected] : kRated) {
-        const Rating rating = rate(digitsOf(puzzle));
+        // Every step holds in the one solution.
+        const auto counted = cellwright::counter::countSolutions(digitsOf(puzzle), 2);
+        ASSERT_EQ(counted.solutions, 1U);
+        const Rating rating = explain(digitsOf(puzzle), [&](const Step& step) {
+            for (int cell = 0; cell < 81; ++cell)
+                EXPECT_EQ(step.eliminations[cell] & digitBit(counted.solution[cell]), 0);
+            EXPECT_TRUE(!step.places() || step.placedDigit == counted.solution[step.placedCell]);
+        });
         EXPECT_FALSE(rating.bound) << puzzle;
         EXPECT_EQ(formatValue(rating.er) + "/" + formatValue(rating.ep) + "/" +
                       formatValue(rating.ed),
@@ -271,16 +291,16 @@ TEST(ChainRatings, HardCollectionMatchesTheReference) {
 }
 
 // A puzzle of the hard collection that the reference rates 10.5 or more
-// (nested forcing chains): the dynamic forcing chains run out on it, and its
-// rating says it is worth at least the next technique's 9.0.
+// (nested forcing chains): the dynamic forcing chains (+) run out on it, and
+// its rating says it is worth at least the next technique's 9.5.
 TEST(ChainRatings, BeyondDynamicChainsIsABound) {
     const Rating rating = rate(digitsOf(
         "........1.....2.3...4.5.6....52......4.1....78...6.4....8.....3.5..9.8.69.6....7."));
     EXPECT_EQ(rating.end, RatingEnd::RanOut);
     EXPECT_TRUE(rating.bound);
-    EXPECT_EQ(rating.er, 90);
+    EXPECT_EQ(rating.er, 95);
     EXPECT_EQ(rating.hardest, Technique::Beyond);
-    EXPECT_EQ(formatValue(rating.er, rating.bound), ">9.0");
+    EXPECT_EQ(formatValue(rating.er, rating.bound), ">9.5");
 }
 
 TEST(ChainValue, LengthAddsATenthPerThresholdPassed) {
