@@ -87,7 +87,7 @@ void Propagator::locking(Finds& finds) const {
                 for (int digit = 1; digit <= 9; ++digit) {
                     const CellSet inA = kHouseSets[a] & cells_[digit - 1];
                     const CellSet gone = outsideA & cells_[digit - 1];
-                    if (!inA.severalCells() || !(inA & outsideB).empty() || gone.empty())
+                    if (!inA.severalCells() || !(inA & outsideB).empty())
                         continue;
                     finds.start();
                     outsideB.forEach([&](int cell) { finds.need(cell, digit); });
@@ -116,12 +116,6 @@ void Propagator::hiddenPairs(Finds& finds) const {
                     places |= where;
                 }
                 if (!usable || digitCount(places) != 2)
-                    continue;
-                bool removes = false;
-                for (Mask rest = places; rest != 0; rest &= rest - 1) {
-                    removes = removes || (candidates_[cells[lowestDigit(rest) - 1]] & ~pair) != 0;
-                }
-                if (!removes)
                     continue;
                 finds.start();
                 for (int p = 0; p < 9; ++p) {
@@ -157,12 +151,6 @@ void Propagator::nakedPairs(Finds& finds) const {
                     pair |= here;
                 }
                 if (!usable || digitCount(pair) != 2)
-                    continue;
-                bool removes = false;
-                for (int p = 0; p < 9; ++p)
-                    removes =
-                        removes || (!((places >> p) & 1U) && (candidates_[cells[p]] & pair) != 0);
-                if (!removes)
                     continue;
                 finds.start();
                 for (Mask rest = places; rest != 0; rest &= rest - 1) {
@@ -200,13 +188,6 @@ void Propagator::xWings(Finds& finds) const {
                     covers |= where;
                 }
                 if (!usable || digitCount(covers) != 2)
-                    continue;
-                bool removes = false;
-                for (Mask rest = covers; rest != 0; rest &= rest - 1) {
-                    const int cover = houseId(coverType, lowestDigit(rest) - 1);
-                    removes = removes || (positions_[cover][digit - 1] & ~bases) != 0;
-                }
-                if (!removes)
                     continue;
                 finds.start();
                 for (Mask rest = bases; rest != 0; rest &= rest - 1) {

@@ -41,9 +41,9 @@ constexpr std::uint8_t variantOf(Kind kind) {
 // Where a find comes from: the assumption's cell (and digit), or a digit's
 // house.
 struct Origin {
-    int cell = -1;
-    int digit = 0;
-    int house = -1;
+    int cell;  // -1: none
+    int digit; // 0: none
+    int house; // -1: none
 };
 
 // The branches and the best find so far, kept by each thread that rates: a
