@@ -37,7 +37,7 @@ class Propagator::Finds {
   private:
     const Propagator& self_;
     Branch& branch_;
-    std::array<std::int16_t, 81> reasons_{};
+    std::array<std::int16_t, kMaxParents> reasons_{};
     int reasonCount_ = 0;
     int found_ = 0;
 };

@@ -177,7 +177,7 @@ int Search::exportNode(const Branch& branch, int node) {
     if (exported_[node] >= 0)
         return exported_[node];
     // Parents first, so that every index points back.
-    std::array<std::uint16_t, 10> parents{};
+    std::array<std::uint16_t, kMaxParents> parents{};
     const int count = branch.parentCount(node);
     for (int i = 0; i < count; ++i)
         parents[i] = static_cast<std::uint16_t>(exportNode(branch, branch.parents(node)[i]));
@@ -192,7 +192,7 @@ void Search::record(const Branch& branch, int node) {
 
 void Search::record(const Branch& branch, const Clash& clash) {
     exported_.fill(-1);
-    std::array<std::uint16_t, 10> parents{};
+    std::array<std::uint16_t, kMaxParents> parents{};
     for (int i = 0; i < clash.parentCount; ++i)
         parents[i] = static_cast<std::uint16_t>(exportNode(branch, clash.parents[i]));
     best_.chain.ends.push_back(

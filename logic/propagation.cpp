@@ -138,7 +138,7 @@ bool Propagator::followOff(int node, Branch& branch, Clash& clash) {
     // it, each "on" node once (the first rule that gives it wins).
     struct Implied {
         int node;
-        std::array<std::int16_t, 10> parents;
+        std::array<std::int16_t, kMaxParents> parents;
         int count;
     };
     std::array<Implied, 4> implied{};

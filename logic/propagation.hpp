@@ -10,6 +10,12 @@
 // engine of the Nishio, multiple and dynamic forcing chains.
 namespace cellwright::logic::detail {
 
+// The most nodes a node follows from: a dynamic link has its trigger and up
+// to seven removed candidates; a basic rule's pattern in dynamic forcing
+// chains (+) needs up to fourteen candidates gone (a pair's two digits from
+// seven cells, or seven other digits from two cells).
+inline constexpr int kMaxParents = 16;
+
 // The nodes one assumption reached, in the order reached, each with the nodes
 // it follows from (its first parent is the node whose rule produced it).
 class Branch {
@@ -57,7 +63,7 @@ class Branch {
 // branch, so it is kept here with its parents.
 struct Clash {
     int node = -1; // reached last
-    std::array<std::int16_t, 10> parents{};
+    std::array<std::int16_t, kMaxParents> parents{};
     int parentCount = 0;
 };
 

@@ -163,6 +163,35 @@ TEST(ChainSteps, WorkedExampleNamesEveryNode) {
     EXPECT_EQ(rating.hardest, Technique::ForcingChain);
 }
 
+// Puzzles of the hard collection whose paths take dynamic forcing chains
+// again and again, and the last three with a few of their solution's digits
+// added, which then need dynamic forcing chains (+), with the reference's
+// ER/EP/ED.
+const std::pair<const char*, const char*> kHardRated[] = {
+    {"39.6.......6.......4..2.81......5....7..1..2....4......85.4..7.......3.......7.42",
+     "9.1/1.2/1.2"},
+    {".364.2...8......4...278.....2...873.6....49.87..6..........7.1....1..3..2....6..5",
+     "9.1/1.2/1.2"},
+    {"37.6.......9.......2..8.16......5....9..1..8....4......58.6..9.......3.......7.42",
+     "9.0/2.0/2.0"},
+    {"..1.3..2.....7.6...5.6.1...7...4..3...4..51.8.8...6.........8.2.3...7...5..4...9.",
+     "8.9/2.6/2.6"},
+    {"2..3..1.4..6...5.2.7.2.....8....23......4.6..7..9........65...........1..394.7...",
+     "8.9/2.3/2.3"},
+    {".4..1....5..4.8....612........1.7..3......5..4.3...81.9........7.6.3.9.2....697..",
+     "8.8/2.5/2.5"},
+    {".9...6...5....7..6..2...3....6..5..48.....79.7....2.......5..1....62...8.3...1.4.",
+     "8.7/1.5/1.5"},
+    {"35.6.......2.......9..5.48......5....6..1..9....4......18.6..5.......7.......7.32",
+     "8.6/1.2/1.2"},
+    {"...3....1.....2.....3.4.56...54..3...1..3.75.3..8....9..7..4....61......5...6.17.",
+     "9.5/9.5/9.2"},
+    {"98.76.5..5....9.....7.......9.4...6..4......3..5..84.1..98.67....8..76......2..1.",
+     "9.6/9.6/8.2"},
+    {"98.7..6..5...9..7...7..4...3...4...2..853..6..4...23...5..8...1.1....9....94...5.",
+     "9.7/9.7/2.6"},
+};
+
 // The distinct nodes a chain's branch ends on and follows from.
 int nodesBehind(const Chain& chain, int end) {
     std::set<std::tuple<int, int, bool>> seen;
@@ -183,11 +212,16 @@ int nodesBehind(const Chain& chain, int end) {
 // value counts. A clash ends on both states of one candidate and concludes
 // the opposite of its assumption.
 TEST(ChainSteps, EveryChainRecordsItsBranches) {
-    int chains = 0;
+    std::vector<std::string> puzzles;
     for (const auto& rated : test::ratedSample()) {
-        if (rated.er < 65)
-            continue;
-        for (const Step& step : explain(digitsOf(rated.puzzle))) {
+        if (rated.er >= 65)
+            puzzles.push_back(rated.puzzle);
+    }
+    for (const auto& rated : kHardRated)
+        puzzles.emplace_back(rated.first);
+    int chains = 0;
+    for (const std::string& puzzle : puzzles) {
+        for (const Step& step : explain(digitsOf(puzzle))) {
             const Chain& chain = step.chain;
             if (chain.nodes.empty())
                 continue;
@@ -261,37 +295,11 @@ TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
     }
 }
 
-// Puzzles of the hard collection whose paths take dynamic forcing chains
-// again and again, and the last three with a few of their solution's digits
-// added, which then need dynamic forcing chains (+), with the reference's
-// ER/EP/ED; some start with a harder step than a single, which sets EP and
-// ED. Every step of their paths is checked against the solution too.
+// The hard puzzles rated as the reference rates them; some start with a
+// harder step than a single, which sets EP and ED. Every step of their paths
+// is checked against the solution too.
 TEST(ChainRatings, HardPuzzlesMatchTheReference) {
-    const std::pair<const char*, const char*> kRated[] = {
-        {"39.6.......6.......4..2.81......5....7..1..2....4......85.4..7.......3.......7.42",
-         "9.1/1.2/1.2"},
-        {".364.2...8......4...278.....2...873.6....49.87..6..........7.1....1..3..2....6..5",
-         "9.1/1.2/1.2"},
-        {"37.6.......9.......2..8.16......5....9..1..8....4......58.6..9.......3.......7.42",
-         "9.0/2.0/2.0"},
-        {"..1.3..2.....7.6...5.6.1...7...4..3...4..51.8.8...6.........8.2.3...7...5..4...9.",
-         "8.9/2.6/2.6"},
-        {"2..3..1.4..6...5.2.7.2.....8....23......4.6..7..9........65...........1..394.7...",
-         "8.9/2.3/2.3"},
-        {".4..1....5..4.8....612........1.7..3......5..4.3...81.9........7.6.3.9.2....697..",
-         "8.8/2.5/2.5"},
-        {".9...6...5....7..6..2...3....6..5..48.....79.7....2.......5..1....62...8.3...1.4.",
-         "8.7/1.5/1.5"},
-        {"35.6.......2.......9..5.48......5....6..1..9....4......18.6..5.......7.......7.32",
-         "8.6/1.2/1.2"},
-        {"...3....1.....2.....3.4.56...54..3...1..3.75.3..8....9..7..4....61......5...6.17.",
-         "9.5/9.5/9.2"},
-        {"98.76.5..5....9.....7.......9.4...6..4......3..5..84.1..98.67....8..76......2..1.",
-         "9.6/9.6/8.2"},
-        {"98.7..6..5...9..7...7..4...3...4...2..853..6..4...23...5..8...1.1....9....94...5.",
-         "9.7/9.7/2.6"},
-    };
-    for (const auto& [puzzle, expected] : kRated) {
+    for (const auto& [puzzle, expected] : kHardRated) {
         // Every step holds in the one solution.
         const auto counted = cellwright::counter::countSolutions(digitsOf(puzzle), 2);
         ASSERT_EQ(counted.solutions, 1U);
