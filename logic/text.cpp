@@ -1,4 +1,5 @@
 // Names, one-line descriptions of steps, values and bands, in English.
+#include "logic/chains.hpp"
 #include "logic/geometry.hpp"
 #include "logic/rating.hpp"
 
@@ -199,6 +200,8 @@ std::string pattern(const Step& step) {
     case Technique::BUG:
         return uniquePattern(step);
     default:
+        if (!step.chain.nodes.empty())
+            return chainPattern(step);
         return step.cellCount > 0 ? cells : "";
     }
 }
@@ -212,7 +215,8 @@ std::string describe(const Step& step) {
     const std::string about = pattern(step);
     if (!about.empty())
         text += concat({" ", about});
-    return concat({text, ": ", effects(step)});
+    // A chain's last node is a conclusion of its own: the spaces keep it apart.
+    return concat({text, step.chain.nodes.empty() ? ": " : " : ", effects(step)});
 }
 
 std::string formatValue(int tenths, bool bound) {

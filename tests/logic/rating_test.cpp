@@ -106,9 +106,9 @@ TEST(LogicRating, EndsEarly) {
     const Rating empty = rate(Digits{});
     EXPECT_EQ(empty.end, RatingEnd::RanOut);
     EXPECT_TRUE(empty.bound && empty.epBound && empty.edBound);
-    EXPECT_EQ(empty.er, 65);
-    EXPECT_EQ(empty.ed, 65);
-    EXPECT_EQ(formatValue(empty.er, empty.bound), ">6.5");
+    EXPECT_EQ(empty.er, 90);
+    EXPECT_EQ(empty.ed, 90);
+    EXPECT_EQ(formatValue(empty.er, empty.bound), ">9.0");
 
     // The whole grid given: no step, nothing to rate.
     const Rating full = rate(digitsOf(
