@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/puzzle_line.hpp"
+#include "support/test_boards.hpp"
 
 #include <cstdio>
 #include <fstream>
@@ -15,9 +15,8 @@ inline std::vector<Digits> benchPuzzles(std::size_t limit = 100000) {
     std::vector<Digits> puzzles;
     std::ifstream in(CELLWRIGHT_BENCH_PUZZLES);
     std::string line;
-    std::string reason;
     while (puzzles.size() < limit && std::getline(in, line)) {
-        if (const auto digits = parsePuzzleLine(line, reason))
+        if (const auto digits = test::digitsOf(line))
             puzzles.push_back(*digits);
     }
     return puzzles;

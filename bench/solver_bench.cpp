@@ -1,9 +1,9 @@
 #include "bench_puzzles.hpp"
-#include "engine/headless_host.hpp"
-#include "engine/solver.hpp"
+#include "engine/backup_store.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_file.hpp"
-#include "files/directory_backups.hpp"
 #include "files/puzzle_line.hpp"
+#include "support/directory_backups.hpp"
 #include "support/temp_dir.hpp"
 #include "support/test_boards.hpp"
 
@@ -22,13 +22,14 @@ using bench::benchPuzzles;
 
 // One pass of a hard search, as "Step Solve" runs it and as a whole solve
 // (marks left unwritten between passes) runs it.
-template <bool (*Pass)(EngineState&, SolverHost&)> void BM_SolverPass(benchmark::State& state) {
+template <PassReport (*Pass)(EngineState&, SolverHost&)>
+void BM_SolverPass(benchmark::State& state) {
     MemoryBackups host;
     EngineState start;
     start.board = test::boardOf(test::kHardPuzzle);
     EngineState engine = start;
     for (auto _ : state) {
-        if (Pass(engine, host))
+        if (Pass(engine, host).ended())
             engine = start;
     }
 }
@@ -71,7 +72,7 @@ BENCHMARK(BM_SolveAllInMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SolveFirst100OnDisk(benchmark::State& state) {
     test::TempDir dir;
-    solveAll(state, 100, [&] { return std::make_unique<DirectoryBackups>(dir.path()); });
+    solveAll(state, 100, [&] { return std::make_unique<test::DirectoryBackups>(dir.path()); });
 }
 BENCHMARK(BM_SolveFirst100OnDisk)->Unit(benchmark::kMillisecond)->Iterations(1);
 

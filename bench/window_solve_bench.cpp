@@ -2,6 +2,7 @@
 // same puzzle: the one of the benchmark collection that takes the most passes.
 #include "bench_puzzles.hpp"
 #include "cli/solve_run.hpp"
+#include "engine/backup_store.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
 #include "ui/main_window.hpp"

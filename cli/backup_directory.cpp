@@ -1,7 +1,6 @@
 #include "cli/backup_directory.hpp"
 
 #include "cli/diagnostics.hpp"
-#include "engine/messages.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 
@@ -35,33 +34,35 @@ sigset_t stopSignalsAndPipe() {
 
 } // namespace
 
-class BackupDirectory::Host final : public HeadlessHost {
+class BackupDirectory::Host final : public SolverHost {
   public:
     explicit Host(BackupDirectory& directory) : directory_(directory) {}
 
     bool saveBackup(std::int16_t level, const Board& arr) override {
-        return transfer(level, kErrorSavingBoard,
+        return transfer(level,
                         [&arr](const std::string& path) { return writeBackupFile(path, arr); });
     }
     bool loadBackup(std::int16_t level, Board& arr) override {
-        countBackout();
-        return transfer(level, kErrorLoadingBoard,
-                        [&arr](const std::string& path) { return readBackupFile(path, arr); });
+        // Read whole or not at all: a failed load leaves the board as it was.
+        Board read;
+        if (!transfer(level,
+                      [&read](const std::string& path) { return readBackupFile(path, read); }))
+            return false;
+        arr.copyDigitsFrom(read);
+        return true;
     }
-    void deleteBackups() override { directory_.removeBackups(); }
+    bool deleteBackups() override { return directory_.removeBackups(); }
 
   private:
     // One backup written or read under the directory's lock; a failure is
-    // recorded with its reason and shown as the window would show it.
-    template <class Transfer>
-    bool transfer(std::int16_t level, std::string_view failure, const Transfer& copy) {
+    // recorded with its reason.
+    template <class Transfer> bool transfer(std::int16_t level, const Transfer& copy) {
         const std::string path = backupFilePath(directory_.path_, level);
         const std::lock_guard lock(directory_.files_);
         errno = 0;
         if (copy(path))
             return true;
         failed(path);
-        showMessage(failure, true);
         return false;
     }
 
@@ -115,13 +116,13 @@ BackupDirectory::~BackupDirectory() {
     ::pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
 }
 
-std::unique_ptr<HeadlessHost> BackupDirectory::makeHost() {
+std::unique_ptr<SolverHost> BackupDirectory::makeHost() {
     return std::make_unique<Host>(*this);
 }
 
-void BackupDirectory::removeBackups() {
+bool BackupDirectory::removeBackups() {
     const std::lock_guard lock(files_);
-    deleteBackupFiles(path_);
+    return deleteBackupFiles(path_);
 }
 
 void BackupDirectory::waitForSignals() {

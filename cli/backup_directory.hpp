@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/headless_host.hpp"
+#include "engine/solver.hpp"
 
 #include <memory>
 #include <mutex>
@@ -25,9 +25,9 @@ class BackupDirectory {
     BackupDirectory& operator=(const BackupDirectory&) = delete;
 
     // A solver host whose backups are backup<d>.bak files here.
-    std::unique_ptr<HeadlessHost> makeHost();
-    // Deletes the backups, and only them.
-    void removeBackups();
+    std::unique_ptr<SolverHost> makeHost();
+    // Deletes the backups, and only them; false when one stays.
+    bool removeBackups();
     // The file and reason of the last backup that failed.
     const std::string& lastProblem() const { return lastProblem_; }
 

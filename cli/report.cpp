@@ -1,5 +1,6 @@
 #include "cli/report.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cellwright::cli {
@@ -38,7 +39,7 @@ std::string textPass(const PassRecord& pass) {
         text += "backed out to depth " + std::to_string(pass.depth);
         break;
     case PassRecord::Action::End:
-        text += pass.message;
+        text += messageOf(pass.verdict);
         break;
     }
     return text + "\n";
@@ -69,7 +70,8 @@ std::string jsonPass(const PassRecord& pass) {
         text += ",\"action\":\"backout\"";
         break;
     case PassRecord::Action::End:
-        text += ",\"action\":\"end\",\"message\":" + jsonString(pass.message);
+        text +=
+            ",\"action\":\"end\",\"message\":" + jsonString(std::string(messageOf(pass.verdict)));
         break;
     }
     return text + "}\n";
@@ -125,19 +127,19 @@ std::string formatOutcome(const Outcome& outcome, Format format, const std::stri
     const std::string header = source.empty() ? "" : source + ":\n";
     switch (format) {
     case Format::Text: {
-        std::string text = header + outcome.message + "\n";
+        std::string text = header + outcome.message() + "\n";
         for (int row = 0; row < kSize; ++row)
             text += board.substr(static_cast<std::size_t>(kSize * row), kSize) + "\n";
         return text;
     }
     case Format::Grid:
-        return header + outcome.message + "\n" + drawnGrid(board);
+        return header + outcome.message() + "\n" + drawnGrid(board);
     case Format::Line:
-        return board + "\t" + outcome.message + (source.empty() ? "" : "\t" + source) + "\n";
+        return board + "\t" + outcome.message() + (source.empty() ? "" : "\t" + source) + "\n";
     case Format::Json:
         return "{" + (source.empty() ? "" : "\"source\":" + jsonString(source) + ",") +
                "\"puzzle\":" + jsonString(lineOf(outcome.puzzle)) +
-               ",\"message\":" + jsonString(outcome.message) + ",\"board\":" + jsonString(board) +
+               ",\"message\":" + jsonString(outcome.message()) + ",\"board\":" + jsonString(board) +
                ",\"passes\":" + std::to_string(outcome.passes) +
                ",\"guesses\":" + std::to_string(outcome.guesses) +
                ",\"backouts\":" + std::to_string(outcome.backouts) +
@@ -155,17 +157,23 @@ std::string formatTrace(const Outcome& outcome, Format format) {
 }
 
 void Summary::add(const Outcome& outcome) {
-    ++counts_[outcome.message.empty() ? std::string("(no message)") : outcome.message];
+    ++counts_[outcome.verdict];
     ++micros_[outcome.micros];
 }
 
 std::string Summary::line() const {
+    // Listed in the order of their texts.
+    std::vector<std::pair<std::string_view, std::size_t>> listed;
     std::size_t total = 0;
-    std::string perOutcome;
-    for (const auto& [message, count] : counts_) {
+    for (const auto& [verdict, count] : counts_) {
+        listed.emplace_back(messageOf(verdict), count);
         total += count;
-        perOutcome += (perOutcome.empty() ? "" : ", ") + std::to_string(count) + " " + message;
     }
+    std::sort(listed.begin(), listed.end());
+    std::string perOutcome;
+    for (const auto& [message, count] : listed)
+        perOutcome +=
+            (perOutcome.empty() ? "" : ", ") + std::to_string(count) + " " + std::string(message);
     std::int64_t sum = 0;
     std::int64_t median = 0;
     std::size_t seen = 0;

@@ -34,7 +34,7 @@ class Summary {
     std::string line() const;
 
   private:
-    std::map<std::string, std::size_t> counts_;
+    std::map<Verdict, std::size_t> counts_;
     // Times as counts per value: memory grows with the distinct times seen,
     // not with the number of puzzles.
     std::map<std::int64_t, std::size_t> micros_;

@@ -5,6 +5,7 @@
 #include "cli/ordered_pipeline.hpp"
 #include "cli/report.hpp"
 #include "cli/solve_run.hpp"
+#include "engine/backup_store.hpp"
 #include "files/board_file.hpp"
 
 #include <cerrno>
@@ -28,7 +29,7 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
     PerPuzzle<Outcome> steps;
     steps.work = [&](const SourcedPuzzle& puzzle) {
         if (backups != nullptr) {
-            const std::unique_ptr<HeadlessHost> host = backups->makeHost();
+            const std::unique_ptr<SolverHost> host = backups->makeHost();
             return solvePuzzle(puzzle.digits, *host, options.trace);
         }
         MemoryBackups host;
@@ -47,7 +48,7 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
         allSolved = allSolved && outcome.solved();
         if (outcome.backupFailed()) {
             backupFailed = true;
-            complain(puzzle.origin + ": " + outcome.message + ": " +
+            complain(puzzle.origin + ": " + outcome.message() + ": " +
                      (backups != nullptr ? backups->lastProblem() : std::string("in memory")));
         }
         lastBoard = outcome.board;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/headless_host.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/puzzle_line.hpp"
 
 #include <cstdint>
@@ -23,14 +23,14 @@ struct PassRecord {
     Placed guess;                // Guess
     std::int16_t guessDepth = 0; // Guess: the depth it was made at
     std::vector<int> candidates; // Guess: the cell's candidates, ascending
-    std::string message;         // End
+    Verdict verdict{};           // End
 };
 
 // What one "Solve" did to one puzzle.
 struct Outcome {
     Digits puzzle{};
-    Board board;         // the digits as the window would show them afterwards
-    std::string message; // the message line after the last pass
+    Board board; // the digits as the window would show them afterwards
+    Verdict verdict{};
     std::int64_t passes = 0;
     std::int64_t guesses = 0;
     std::int64_t backouts = 0;
@@ -38,14 +38,18 @@ struct Outcome {
     std::int64_t micros = 0;
     std::vector<PassRecord> trace; // only when asked for
 
-    bool solved() const;
+    // The message line after the last pass.
+    std::string message() const { return std::string(messageOf(verdict)); }
+    bool solved() const { return verdict == Verdict::Solved; }
     // A backup could not be written or read back: the search stopped short.
-    bool backupFailed() const;
+    bool backupFailed() const {
+        return verdict == Verdict::BackupNotSaved || verdict == Verdict::BackupNotLoaded;
+    }
 };
 
 // Solves like the window's Solve: cleared state, the digits into layer 0, passes
 // until one ends the search, backups kept by the host. With trace, the passes
 // are plain ones, each recorded; the outcome is the same.
-Outcome solvePuzzle(const Digits& puzzle, HeadlessHost& host, bool trace);
+Outcome solvePuzzle(const Digits& puzzle, SolverHost& host, bool trace);
 
 } // namespace cellwright::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine_state.hpp"
+#include "engine/solver.hpp"
 
 #include <array>
 #include <bitset>
@@ -36,6 +37,23 @@ class BackupStore {
   private:
     std::array<Board, kMaxGuessDepth + 1> saved_{};
     std::bitset<kMaxGuessDepth + 1> present_;
+};
+
+// Backups held in memory: the same contents, written and read at the same
+// moments as the window's backup files, without touching the disk.
+class MemoryBackups final : public SolverHost {
+  public:
+    bool saveBackup(std::int16_t level, const Board& arr) override {
+        return store_.save(level, arr);
+    }
+    bool loadBackup(std::int16_t level, Board& arr) override { return store_.load(level, arr); }
+    bool deleteBackups() override {
+        store_.clear();
+        return true;
+    }
+
+  private:
+    BackupStore store_;
 };
 
 } // namespace cellwright

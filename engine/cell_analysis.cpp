@@ -92,20 +92,22 @@ Analysis analyseWithoutMarks(Board& arr) {
     return firstWithFewest(arr, empty);
 }
 
-void sweepWithoutMarks(Board& arr, int from) {
+CellSet sweepWithoutMarks(Board& arr, int from) {
     // The counts are kept up to date placement by placement: a placed digit
     // takes one from each peer that still had it open.
     OpenDigitCounts counts(arr);
+    CellSet filled;
     int cell = from;
     for (;;) {
         const int digit = std::countr_zero(arr.openDigits(cell)) + 1; // the only one
         counts.takeOne(kPeersAndSelf[cell] & arr.openCells(digit));
         (void)arr.setDigit(cell, digit);
+        filled |= kSingleCell[cell];
         // The next cell the sweep would fill: the first later empty cell with a
         // single open digit now, the digits just placed counted.
         const CellSet singles = counts.withCount(1) & arr.emptyCells() & CellSet::after(cell);
         if (!singles.any())
-            return;
+            return filled;
         cell = singles.first();
     }
 }

@@ -11,7 +11,8 @@ namespace cellwright::detail {
 Analysis analyseWithoutMarks(Board& arr);
 
 // The simple-fill sweep from cell `from`, a single candidate at the start,
-// without writing marks: the same digits land in the same cells.
-void sweepWithoutMarks(Board& arr, int from);
+// without writing marks: the same digits land in the same cells, which it
+// returns.
+CellSet sweepWithoutMarks(Board& arr, int from);
 
 } // namespace cellwright::detail

@@ -35,7 +35,6 @@ class CellSet {
     std::uint64_t low() const { return words_[0]; }
     std::uint64_t high() const { return words_[1]; }
     bool any() const { return (low() | high()) != 0; }
-    bool contains(int index) const { return (*this & of(index)).any(); }
     // The lowest member; the set must not be empty.
     int first() const {
         return low() != 0 ? std::countr_zero(low()) : 64 + std::countr_zero(high());

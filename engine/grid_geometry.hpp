@@ -10,7 +10,6 @@ namespace cellwright {
 // row-major order, and every "first cell" rule in the engine means that order.
 inline constexpr int kSize = 9;
 inline constexpr int kCellCount = 81;
-inline constexpr int kLayerCount = 10;
 
 constexpr int gridIndex(int row, int col) {
     return kSize * row + col;

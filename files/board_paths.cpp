@@ -51,16 +51,21 @@ bool isBackupFileName(std::string_view name) {
 
 } // namespace
 
-void deleteBackupFiles(const std::string& directory) {
+bool deleteBackupFiles(const std::string& directory) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+    std::filesystem::directory_iterator entries(directory, error);
+    if (error)
+        return error == std::errc::no_such_file_or_directory;
+    bool allGone = true;
+    for (const auto& entry : entries) {
         // Only what the solver itself writes: a plain file with one link under
         // a backup's exact name. Links and the user's own files stay.
         const auto& path = entry.path();
         if (isBackupFileName(path.filename().native()) && entry.is_regular_file(error) &&
             !entry.is_symlink(error) && entry.hard_link_count(error) == 1)
-            std::filesystem::remove(path, error);
+            allGone = std::filesystem::remove(path, error) && allGone;
     }
+    return allGone;
 }
 
 } // namespace cellwright

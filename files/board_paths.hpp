@@ -25,8 +25,8 @@ std::string boardDirectory(const std::string& programDirectory, const std::strin
 std::string backupFilePath(const std::string& directory, std::int16_t level);
 
 // Deletes the solver's backups in a directory: regular files with a single
-// link named exactly "backup<number>.bak", nothing else. Missing files or
-// directory are not an error.
-void deleteBackupFiles(const std::string& directory);
+// link named exactly "backup<number>.bak", nothing else. False when one of
+// them stays; a missing directory holds none.
+bool deleteBackupFiles(const std::string& directory);
 
 } // namespace cellwright

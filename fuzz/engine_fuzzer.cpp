@@ -3,8 +3,7 @@
 // above guessDepth with slot 2 at 0; a "Board Solved" board is a complete valid
 // grid holding every given. A second search with quiet passes must match the
 // first pass for pass, and in its marks whenever the search ends.
-#include "engine/headless_host.hpp"
-#include "engine/messages.hpp"
+#include "engine/backup_store.hpp"
 #include "engine/solver.hpp"
 
 #include <cstdint>
@@ -42,12 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EngineState quiet = state;
     MemoryBackups host;
     MemoryBackups quietHost;
-    for (int pass = 0; pass < kMaxPasses; ++pass) {
-        const bool done = solveBoard(state, host);
-        const bool quietDone = solveBoardQuietly(quiet, quietHost);
-        if (quietDone != done || quiet.board.digits() != state.board.digits() ||
+    for (int passes = 0; passes < kMaxPasses; ++passes) {
+        const PassReport pass = solveBoard(state, host);
+        const PassReport quietPass = solveBoardQuietly(quiet, quietHost);
+        const bool done = pass.ended();
+        if (quietPass.action != pass.action || quietPass.verdict != pass.verdict ||
+            !(quietPass.filled == pass.filled) || quietPass.cell != pass.cell ||
+            quietPass.digit != pass.digit || quiet.board.digits() != state.board.digits() ||
             quiet.guessStack != state.guessStack || quiet.guessDepth != state.guessDepth ||
-            quietHost.message() != host.message() || (done && !(quiet.board == state.board)))
+            (done && !(quiet.board == state.board)))
             std::abort();
         for (int i = 0; i < kCellCount; ++i) {
             if (state.board.digit(i) < 0 || state.board.digit(i) > 9)
@@ -60,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
         }
         if (done) {
-            if (host.message() == kBoardSolved) {
+            if (pass.verdict == Verdict::Solved) {
                 if (!completeAndValid(state.board))
                     std::abort();
                 for (int i = 0; i < kCellCount; ++i) {

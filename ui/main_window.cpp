@@ -25,7 +25,7 @@ QRect pixelRect(int left, int top, int width, int height) {
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), solverHost_(*this, platform.temporaryDirectory()) {
+    : QWidget(parent), platform_(platform), solverHost_(platform.temporaryDirectory()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Cellwright"));
     setWindowIcon(QIcon(QPixmap(cellwright_icon_xpm)));

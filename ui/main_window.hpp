@@ -2,6 +2,7 @@
 
 #include "engine/engine_state.hpp"
 #include "engine/solver.hpp"
+#include "files/puzzle_line.hpp"
 #include "platform/platform.hpp"
 #include "ui/cell_edit.hpp"
 #include "ui/window_solver_host.hpp"
@@ -86,6 +87,10 @@ class MainWindow final : public QWidget, private CellEvents {
     void setMessageColour(int colour);
     void focusCell(int index);
     void loadDroppedFile(const std::string& path);
+    // A whole puzzle fills the grid as Load does: a fresh engine, no message.
+    void takePuzzle(const Digits& digits);
+    // The engine emptied: no board, no search under way.
+    void clearEngine();
     // Where the board a user names is kept; empty when there is nowhere.
     std::string boardPath(const QString& name, bool saving) const;
     // After the passes of a command: what the grid now shows, and the backups
@@ -99,6 +104,10 @@ class MainWindow final : public QWidget, private CellEvents {
     // finds others starts a fresh search, since the backups of the old one
     // belong to a board that is no longer there.
     std::optional<std::array<Board::Value, kCellCount>> lastPassDigits_;
+    // The digits before the first guess of the search Step Solve has under
+    // way: what a Solve right after it starts from, since the guesses on the
+    // grid are not the user's.
+    std::optional<std::array<Board::Value, kCellCount>> searchStart_;
     bool closing_ = false; // a Solve under way stops at its next look
     bool userEditing_ = false;
     bool moveDown_ = false;

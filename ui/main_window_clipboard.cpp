@@ -1,5 +1,7 @@
 #include "ui/main_window.hpp"
 
+#include "engine/messages.hpp"
+#include "files/puzzle_file.hpp"
 #include "files/puzzle_reader.hpp"
 
 #include <QClipboard>
@@ -35,22 +37,30 @@ void MainWindow::copyGrid() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(puzzleLineOf(grid)));
 }
 
+void MainWindow::takePuzzle(const Digits& digits) {
+    clearEngine();
+    showMessage(QString(), false);
+    placeDigits(engine_.board, digits);
+    showArray(engine_.board);
+}
+
 bool MainWindow::pastePuzzle(const QString& text) {
     const std::optional<Digits> digits = wholePuzzleIn(text);
     if (!digits)
         return false;
-    clearData(engine_);
-    showMessage(QString(), false);
-    placeDigits(engine_.board, *digits);
-    showArray(engine_.board);
+    takePuzzle(*digits);
     return true;
 }
 
 void MainWindow::loadDroppedFile(const std::string& path) {
-    clearData(engine_);
-    showMessage(QString(), false);
-    loadSudoku(path);
-    showArray(engine_.board);
+    // Anything may be dropped: only a file holding exactly one puzzle (a
+    // board file, a puzzle line, a grid) replaces the user's grid.
+    if (const std::optional<Digits> digits = readOnePuzzleFile(path))
+        takePuzzle(*digits);
+    else
+        showMessage(QString::fromUtf8(kErrorLoadingBoard.data(),
+                                      static_cast<qsizetype>(kErrorLoadingBoard.size())),
+                    true);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

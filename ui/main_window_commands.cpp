@@ -1,8 +1,8 @@
 #include "ui/main_window.hpp"
 
 #include "engine/candidates.hpp"
-#include "engine/headless_host.hpp"
 #include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 #include "ui/input_hold.hpp"
@@ -73,7 +73,13 @@ std::string MainWindow::boardPath(const QString& name, bool saving) const {
 
 void MainWindow::finishPasses() {
     lastPassDigits_ = engine_.board.digits();
-    solverHost_.writeFolder();
+    if (!solverHost_.writeFolder())
+        showMessage(toQString(kErrorSavingBoard), true);
+}
+
+void MainWindow::clearEngine() {
+    clearData(engine_);
+    searchStart_.reset();
 }
 
 void MainWindow::stepSolve() {
@@ -83,8 +89,14 @@ void MainWindow::stepSolve() {
         engine_.guessDepth = 0;
         engine_.guessStack = {};
         solverHost_.deleteBackups();
+        searchStart_.reset();
     }
-    solveBoard(engine_, solverHost_);
+    const auto before = engine_.board.digits();
+    const PassReport pass = solveBoard(engine_, solverHost_);
+    if (pass.guessed() && pass.level == 0)
+        searchStart_ = before;
+    if (pass.ended())
+        showMessage(toQString(messageOf(pass.verdict)), true);
     showArray(engine_.board);
     finishPasses();
 }
@@ -92,8 +104,17 @@ void MainWindow::stepSolve() {
 void MainWindow::solve() {
     constexpr std::int64_t kMoment = 150;    // ms before the wait cursor shows
     constexpr std::int64_t kRepaintGap = 50; // ms between two looks at the queue
-    clearData(engine_);
-    fillArray(engine_.board);
+    // Every Solve starts afresh. Right after Step Solve, with no edit since,
+    // that is from the grid as it was before the step search's first guess:
+    // the user's digits and the singles, not the guesses.
+    Board grid;
+    fillArray(grid);
+    const bool afterStepSolve =
+        searchStart_ && lastPassDigits_ && *lastPassDigits_ == grid.digits();
+    const auto digits = afterStepSolve ? *searchStart_ : grid.digits();
+    clearEngine();
+    for (int i = 0; i < kCellCount; ++i)
+        (void)engine_.board.setDigit(i, digits[static_cast<std::size_t>(i)]);
     // Between passes of a long Solve the window stays painted and a request to
     // close gets through and stops the search; keys and clicks on the window
     // are held until the Solve has ended, so that none of them runs inside a
@@ -115,6 +136,7 @@ void MainWindow::solve() {
         hold.discard();
         return; // the window has closed and its backups are gone
     }
+    showMessage(toQString(messageOf(run.verdict)), true);
     showArray(engine_.board);
     finishPasses();
 }
@@ -125,7 +147,7 @@ void MainWindow::checkCandidates() {
 }
 
 void MainWindow::clear() {
-    clearData(engine_);
+    clearEngine();
     for (CellEdit* box : cells_)
         box->setText(QString());
     showMessage(QString(), false);
@@ -144,7 +166,7 @@ void MainWindow::load() {
     const QString name = platform_.inputBox(kNamePrompt, QStringLiteral("Load"));
     if (name.isEmpty())
         return;
-    clearData(engine_);
+    clearEngine();
     showMessage(QString(), false);
     loadSudoku(boardPath(name, false));
     showArray(engine_.board); // after a failed load too: the cells read before it

@@ -1,19 +1,15 @@
 #include "ui/window_solver_host.hpp"
 
-#include "engine/messages.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
-#include "ui/main_window.hpp"
 
 namespace cellwright {
 
 bool WindowSolverHost::saveBackup(std::int16_t level, const Board& arr) {
     if (!folderChecked_) {
         const std::string& dir = folder_.path();
-        if (dir.empty() || !writeBackupFile(backupFilePath(dir, level), arr)) {
-            showMessage(kErrorSavingBoard, true);
+        if (dir.empty() || !writeBackupFile(backupFilePath(dir, level), arr))
             return false;
-        }
         folderChecked_ = true;
         store_.save(level, arr);
         unwritten_.reset(level);
@@ -27,19 +23,22 @@ bool WindowSolverHost::saveBackup(std::int16_t level, const Board& arr) {
 bool WindowSolverHost::loadBackup(std::int16_t level, Board& arr) {
     if (store_.load(level, arr))
         return true;
-    showMessage(kErrorLoadingBoard, true);
-    return false;
+    // Not written by this command: the folder's file, unless this command
+    // has deleted the backups.
+    if (folderStale_ || folder_.pathIfMade().empty())
+        return false;
+    Board read; // whole or not at all
+    if (!readBackupFile(backupFilePath(folder_.pathIfMade(), level), read))
+        return false;
+    arr.copyDigitsFrom(read);
+    return true;
 }
 
-void WindowSolverHost::deleteBackups() {
+bool WindowSolverHost::deleteBackups() {
     store_.clear();
     unwritten_.reset();
     folderStale_ = true;
-}
-
-void WindowSolverHost::showMessage(std::string_view msgval, bool flashit) {
-    window_.showMessage(QString::fromUtf8(msgval.data(), static_cast<qsizetype>(msgval.size())),
-                        flashit);
+    return true;
 }
 
 bool WindowSolverHost::writeFolder() {
@@ -55,17 +54,17 @@ bool WindowSolverHost::writeFolder() {
         }
         folderStale_ = false;
     }
-    if (unwritten_.none())
-        return true;
-    const std::string& dir = folder_.path();
-    bool written = !dir.empty();
-    for (std::int16_t level = 0; written && level <= kMaxGuessDepth; ++level) {
-        if (unwritten_.test(level))
-            written = writeBackupFile(backupFilePath(dir, level), store_.board(level));
+    bool written = true;
+    if (unwritten_.any()) {
+        const std::string& dir = folder_.path();
+        written = !dir.empty();
+        for (std::int16_t level = 0; written && level <= kMaxGuessDepth; ++level) {
+            if (unwritten_.test(level))
+                written = writeBackupFile(backupFilePath(dir, level), store_.board(level));
+        }
+        unwritten_.reset();
     }
-    unwritten_.reset();
-    if (!written)
-        showMessage(kErrorSavingBoard, true);
+    store_.clear();
     return written;
 }
 

@@ -1,5 +1,5 @@
 #include "cli/puzzle_texts.hpp"
-#include "engine/headless_host.hpp"
+#include "engine/backup_store.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -249,7 +249,7 @@ TEST_F(SolveCli, TraceFollowsTheEnginePassByPassAndAgreesWithTheResult) {
     int guesses = 0, backouts = 0, maxDepth = 0;
     for (std::size_t pass = 0; pass + 1 < traced.size(); ++pass) {
         const EngineState before = state;
-        const bool done = solveBoard(state, host);
+        const bool done = solveBoard(state, host).ended();
         const QJsonObject line = json(traced[pass]);
         ASSERT_EQ(QJsonArray({line["pass"], line["depth"]}),
                   QJsonArray({static_cast<int>(pass + 1), int{state.guessDepth}}));

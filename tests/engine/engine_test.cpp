@@ -1,17 +1,19 @@
 // The engine's promises: a cell's marks are the digits its row, column and box
 // leave open with the cell emptied; a pass fills singles, guesses, backs out or
 // ends the search; a search ends "Board Solved" exactly when there is a solution.
+#include "engine/backup_store.hpp"
 #include "engine/candidates.hpp"
 #include "engine/mark_cells.hpp"
-#include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
-#include "files/directory_backups.hpp"
+#include "support/directory_backups.hpp"
 #include "support/temp_dir.hpp"
 #include "support/test_boards.hpp"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
 namespace cellwright {
@@ -28,15 +30,19 @@ EngineState stateOf(std::string_view line, int depth = 0) {
     return state;
 }
 
-// Every cell's marks by their definition, one findProbables a cell.
-Board marksByDefinition(Board board) {
+// Every cell's marks by their definition, one findProbables a cell; counted
+// stays true while each call counts them and names the highest.
+Board marksByDefinition(Board board, bool& counted) {
     for (int i = 0; i < kCellCount; ++i) {
         const int v = board.digit(i);
-        std::int16_t last = 0;
+        std::int16_t last = -1;
         (void)board.setDigit(i, 0);
-        findProbables(board, static_cast<std::int16_t>(rowOf(i)),
-                      static_cast<std::int16_t>(colOf(i)), last);
+        const int count = findProbables(board, static_cast<std::int16_t>(rowOf(i)),
+                                        static_cast<std::int16_t>(colOf(i)), last);
         (void)board.setDigit(i, v);
+        const Board::Mask marks = board.marks(i);
+        counted = counted && count == countMarks(marks) &&
+                  last == (marks == 0 ? 0 : std::bit_width(marks));
     }
     return board;
 }
@@ -62,7 +68,9 @@ TEST(Marks, EveryPathAgreesWithTheDefinitionOnRandomBoards) {
             for (int edits = static_cast<int>(rng() % 30); edits > 0; --edits)
                 (void)board.setDigit(static_cast<int>(rng() % 81), static_cast<int>(rng() % 10));
         }
-        const Board reference = marksByDefinition(board);
+        bool counted = true;
+        const Board reference = marksByDefinition(board, counted);
+        ASSERT_TRUE(counted) << "findProbables' count and highest candidate";
         int verdict = kNoEmptyCell;
         for (int i = 0; i < kCellCount && verdict != kClash; ++i) {
             const int v = reference.digit(i);
@@ -91,40 +99,46 @@ TEST(Marks, EveryPathAgreesWithTheDefinitionOnRandomBoards) {
 }
 
 // One pass from a given depth, with the level below backed up as kPuzzle in a
-// directory, or in one that cannot be written.
+// directory, or in one that cannot be written: what it reports (the guess it
+// placed, as cell and digit), and what it leaves.
 TEST(SolverPass, GuessesBacksOutOrEndsTheSearchAsTheBoardRequires) {
+    using enum PassAction;
     const std::string puzzle(kPuzzle), emptyBoard(kEmptyBoard), twoDeadEnds(kTwoDeadEnds);
     const struct {
         std::string_view line;
         int depth, next; // the entry at depth: its next candidate
-        bool brokenBackups, done;
+        bool brokenBackups;
+        PassAction action;
         std::string_view message;
+        int guessCell, guessDigit;
         int depthAfter, nextAfter;
         std::string lineAfter;
     } cases[] = {
         // Each candidate of the first cell with the fewest, in turn, the board
         // backed up first; with none left at depth 0 the board is unsolvable.
-        {kTwoDeadEnds, 0, 0, false, false, "", 1, 1, lineWith({{54, '4'}}, twoDeadEnds)},
-        {kTwoDeadEnds, 0, 1, false, false, "", 1, 2, lineWith({{54, '6'}}, twoDeadEnds)},
-        {kTwoDeadEnds, 0, 2, false, true, kBoardUnsolvable, 0, 2, twoDeadEnds},
-        {kSolution, 2, 0, false, true, kBoardSolved, 2, 0, std::string(kSolution)},
-        {kSolution, 100, 0, false, true, kGuessLimitReached, 100, 0, std::string(kSolution)},
-        {kClashing, 3, 0, false, true, kBoardUnsolvable, 3, 0, kClashing},
-        {kDeadEnd, 0, 0, false, true, kBoardUnsolvable, 0, 0, std::string(kDeadEnd)},
+        {kTwoDeadEnds, 0, 0, false, Guess, "", 54, 4, 1, 1, lineWith({{54, '4'}}, twoDeadEnds)},
+        {kTwoDeadEnds, 0, 1, false, Guess, "", 54, 6, 1, 2, lineWith({{54, '6'}}, twoDeadEnds)},
+        {kTwoDeadEnds, 0, 2, false, End, kBoardUnsolvable, -1, 0, 0, 2, twoDeadEnds},
+        // The last level that may still guess.
+        {kTwoDeadEnds, 99, 0, false, Guess, "", 54, 4, 100, 1, lineWith({{54, '4'}}, twoDeadEnds)},
+        {kSolution, 2, 0, false, End, kBoardSolved, -1, 0, 2, 0, std::string(kSolution)},
+        {kSolution, 100, 0, false, End, kGuessLimitReached, -1, 0, 100, 0, std::string(kSolution)},
+        {kClashing, 3, 0, false, End, kBoardUnsolvable, -1, 0, 3, 0, kClashing},
+        {kDeadEnd, 0, 0, false, End, kBoardUnsolvable, -1, 0, 0, 0, std::string(kDeadEnd)},
         // The ninth candidate stays at depth 0; emptied again by an edit, a
         // position past the list counts as used up.
-        {kEmptyBoard, 0, 8, false, true, kBoardUnsolvable, 0, 9, lineWith({{0, '9'}})},
-        {kEmptyBoard, 0, 9, false, true, kBoardUnsolvable, 0, 9, emptyBoard},
+        {kEmptyBoard, 0, 8, false, End, kBoardUnsolvable, 0, 9, 0, 9, lineWith({{0, '9'}})},
+        {kEmptyBoard, 0, 9, false, End, kBoardUnsolvable, -1, 0, 0, 9, emptyBoard},
         // Above depth 0 the board comes back from the level below, whose entry
         // keeps its next candidate.
-        {kDeadEnd, 3, 4, false, false, "", 2, 0, puzzle},
-        {kTwoDeadEnds, 2, 2, false, false, "", 1, 0, puzzle},
-        {kEmptyBoard, 1, 8, false, false, "", 0, 0, puzzle},
-        {kDeadEnd, 13, 0, false, false, "", 12, 0, puzzle},
+        {kDeadEnd, 3, 4, false, BackOut, "", -1, 0, 2, 0, puzzle},
+        {kTwoDeadEnds, 2, 2, false, BackOut, "", -1, 0, 1, 0, puzzle},
+        {kEmptyBoard, 1, 8, false, Guess, "", 0, 9, 0, 0, puzzle},
+        {kDeadEnd, 13, 0, false, BackOut, "", -1, 0, 12, 0, puzzle},
         // A backup that fails stops the search: before the guess, or with the
-        // back-out's change of depth.
-        {kTwoDeadEnds, 0, 0, true, true, kErrorSavingBoard, 0, 0, twoDeadEnds},
-        {kDeadEnd, 3, 4, true, true, kErrorLoadingBoard, 2, 0, std::string(kDeadEnd)}};
+        // back-out's change of depth, the board as it was.
+        {kTwoDeadEnds, 0, 0, true, End, kErrorSavingBoard, -1, 0, 0, 0, twoDeadEnds},
+        {kDeadEnd, 3, 4, true, End, kErrorLoadingBoard, -1, 0, 2, 0, std::string(kDeadEnd)}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.line << " at depth " << c.depth);
         TempDir dir;
@@ -142,8 +156,12 @@ TEST(SolverPass, GuessesBacksOutOrEndsTheSearchAsTheBoardRequires) {
         state.guessStack[static_cast<std::size_t>(c.depth)].nextCandidate =
             static_cast<std::int16_t>(c.next);
         const EngineState before = state;
-        EXPECT_EQ(solveBoard(state, host), c.done);
-        EXPECT_EQ(host.message(), c.message);
+        const PassReport pass = solveBoard(state, host);
+        EXPECT_EQ(pass.action, c.action);
+        EXPECT_EQ(pass.ended() ? messageOf(pass.verdict) : "", c.message);
+        EXPECT_EQ(pass.cell, c.guessCell);
+        EXPECT_EQ(pass.digit, c.guessDigit);
+        EXPECT_EQ(pass.backedOut, c.depthAfter < c.depth);
         EXPECT_EQ(state.guessDepth, c.depthAfter);
         EXPECT_EQ(state.guessStack[static_cast<std::size_t>(c.depth)].nextCandidate, c.nextAfter);
         EXPECT_EQ(state.guessStack[0].nextCandidate, c.depth > 0 ? 1 : c.nextAfter);
@@ -157,46 +175,53 @@ TEST(SolverPass, GuessesBacksOutOrEndsTheSearchAsTheBoardRequires) {
 }
 
 // Backups in memory; the nth save or load (from 0) fails, -1: none.
-struct FailingBackups final : HeadlessHost {
+struct FailingBackups final : SolverHost {
     FailingBackups(int failingSave, int failingLoad) : saves(failingSave), loads(failingLoad) {}
     bool saveBackup(std::int16_t level, const Board& arr) override {
         saved[static_cast<std::size_t>(level)].copyDigitsFrom(arr);
-        return saves-- != 0 || fail(kErrorSavingBoard);
+        return saves-- != 0;
     }
     bool loadBackup(std::int16_t level, Board& arr) override {
-        countBackout();
         if (loads-- == 0)
-            return fail(kErrorLoadingBoard);
+            return false;
         arr.copyDigitsFrom(saved[static_cast<std::size_t>(level)]);
         return true;
     }
-    void deleteBackups() override {}
-    bool keepsBoardWhenLoadFails() const override { return true; }
-    bool fail(std::string_view message) {
-        showMessage(message, true);
-        return false;
-    }
+    bool deleteBackups() override { return true; }
     int saves, loads;
     std::array<Board, kGuessStackSize> saved{};
 };
 
+bool sameReport(const PassReport& a, const PassReport& b) {
+    return a.action == b.action && (!a.ended() || a.verdict == b.verdict) && a.filled == b.filled &&
+           a.level == b.level && a.cell == b.cell && a.digit == b.digit &&
+           a.candidates == b.candidates && a.backedOut == b.backedOut;
+}
+
 // The same search by solveBoard and by quiet passes side by side: every pass
-// gives the same result, digits, guesses and message, the last the same marks.
+// gives the same report, digits and guesses, the last the same marks.
 // Returns the message the search ended with.
 std::string searchBothWays(const EngineState& start, int failingSave = -1, int failingLoad = -1) {
     EngineState loud = start, quiet = start;
     FailingBackups loudHost(failingSave, failingLoad), quietHost(failingSave, failingLoad);
     for (int pass = 0; pass < 200000; ++pass) {
-        const bool done = solveBoard(loud, loudHost);
-        if (solveBoardQuietly(quiet, quietHost) != done ||
+        const Board before = loud.board;
+        const PassReport report = solveBoard(loud, loudHost);
+        if (!sameReport(solveBoardQuietly(quiet, quietHost), report) ||
             quiet.board.digits() != loud.board.digits() || quiet.guessStack != loud.guessStack ||
-            quiet.guessDepth != loud.guessDepth || quietHost.message() != loudHost.message()) {
+            quiet.guessDepth != loud.guessDepth) {
             ADD_FAILURE() << "quiet passes differ at pass " << pass;
             return "";
         }
-        if (done) {
+        CellSet changed; // what a fill reports is what it changed
+        for (int i = 0; i < kCellCount; ++i) {
+            if (loud.board.digit(i) != before.digit(i))
+                changed |= kSingleCell[i];
+        }
+        EXPECT_TRUE(report.action != PassAction::Fill || report.filled == changed);
+        if (report.ended()) {
             EXPECT_EQ(quiet.board, loud.board) << "marks left by the last pass";
-            return loudHost.message();
+            return std::string(messageOf(report.verdict));
         }
     }
     ADD_FAILURE() << "the search did not end";
@@ -220,9 +245,31 @@ TEST(WholeSearch, EndsSolvedExactlyWhenThePuzzleHasASolution) {
         EXPECT_EQ(searchBothWays(start), ending);
         MemoryBackups inMemory; // as the headless solver keeps them
         EngineState memory = start;
-        solveToEnd(memory, inMemory);
-        EXPECT_EQ(inMemory.message(), ending);
+        EXPECT_EQ(messageOf(solveToEnd(memory, inMemory).verdict), ending);
         EXPECT_EQ(solves(memory.board, puzzle), ending == kBoardSolved);
+    }
+}
+
+// How a few searches go, pass by pass: singles are filled, never guessed;
+// guesses go where the fewest candidates are and are backed out of in turn.
+TEST(WholeSearch, TakesAsManyPassesAndGuessesAsTheAlgorithmDoes) {
+    const struct {
+        std::string_view puzzle;
+        std::int64_t passes, guesses, backouts;
+        int maxDepth;
+    } searches[] = {{kPuzzle, 6, 0, 0, 0},
+                    {kTwoDeadEnds, 7, 2, 2, 1},
+                    {kHardPuzzle, 80, 22, 12, 10},
+                    {kEmptyBoard, 68, 47, 0, 47}};
+    for (const auto& c : searches) {
+        SCOPED_TRACE(c.puzzle);
+        EngineState state = stateOf(c.puzzle);
+        MemoryBackups host;
+        const SolveResult run = solveToEnd(state, host);
+        EXPECT_EQ(run.passes, c.passes);
+        EXPECT_EQ(run.guesses, c.guesses);
+        EXPECT_EQ(run.backouts, c.backouts);
+        EXPECT_EQ(run.maxDepth, c.maxDepth);
     }
 }
 

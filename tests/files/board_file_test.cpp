@@ -106,16 +106,6 @@ TEST(BoardPaths, NamesAndBackups) {
     EXPECT_EQ(backupFilePath("/app", 17), "/app/backup17.bak");
 }
 
-TEST(PuzzleLine, TakesEightyOneDigitsDotsOrZeros) {
-    std::string reason;
-    const std::string line = lineWith({{80, '0'}}, std::string(kPuzzle));
-    EXPECT_EQ(puzzleLineOf(boardOf(line + "\r")), lineWith({{80, '.'}}, line));
-    EXPECT_FALSE(parsePuzzleLine(line.substr(1), reason));
-    EXPECT_EQ(reason, "expected 81 cells, found 80 characters");
-    EXPECT_FALSE(parsePuzzleLine(lineWith({{5, 'x'}}), reason));
-    EXPECT_EQ(reason, "character 6 is not a digit or '.'");
-}
-
 // Each window's backups live in a folder of its own: made when first needed,
 // private, apart from any other, and gone with its backups.
 TEST(BackupFolder, IsPrivateAndGoesWithItsBackups) {

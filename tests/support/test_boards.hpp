@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,11 +40,26 @@ inline std::string lineWith(std::initializer_list<std::pair<int, char>> digits,
         line[static_cast<std::size_t>(index)] = digit;
     return line;
 }
+// The digits of a line of exactly 81 cells, 1..9 and '.' or '0' for an empty
+// one (a trailing CR is dropped); nothing for any other line.
+inline std::optional<Digits> digitsOf(std::string_view line) {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    if (line.size() != kCellCount)
+        return std::nullopt;
+    Digits digits{};
+    for (int i = 0; i < kCellCount; ++i) {
+        const char ch = line[static_cast<std::size_t>(i)];
+        if (ch != '.' && (ch < '0' || ch > '9'))
+            return std::nullopt;
+        digits[i] = static_cast<std::int16_t>(ch == '.' ? 0 : ch - '0');
+    }
+    return digits;
+}
 inline Board boardOf(std::string_view line) {
-    std::string reason;
-    const auto digits = parsePuzzleLine(line, reason);
+    const auto digits = digitsOf(line);
     if (!digits)
-        throw std::invalid_argument("bad test board: " + reason);
+        throw std::invalid_argument("bad test board: " + std::string(line));
     Board board;
     placeDigits(board, *digits);
     return board;

@@ -1,6 +1,7 @@
-#include "engine/messages.hpp"
+#include "engine/solve_to_end.hpp"
+#include "files/board_file.hpp"
 #include "files/board_paths.hpp"
-#include "files/directory_backups.hpp"
+#include "support/directory_backups.hpp"
 #include "support/test_boards.hpp"
 #include "support/window_fixture.hpp"
 
@@ -43,6 +44,60 @@ class WindowBackups : public QObject {
         f.window->cell(9 * 2 + 5)->setText(QString()); // the 5 that made it unsolvable
         QVERIFY(stepUntilSolved(f));
         QVERIFY(fs::is_empty(f.backupDirectory()));
+    }
+
+    // Between two commands the folder is the truth: after a guess, a backup
+    // deleted there cannot be read back, flashing an error and leaving the
+    // board; one changed there comes back as changed.
+    void backupsAreReadBackFromTheFolderBetweenCommands() {
+        for (const bool deleted : {true, false}) {
+            WindowFixture f;
+            f.setGrid(kTwoDeadEnds);
+            f.window->stepSolve();
+            QCOMPARE(f.window->engine().guessDepth, 1);
+            if (deleted)
+                fs::remove(f.backup(0));
+            else
+                QVERIFY(writeBoardFile(f.backup(0), boardOf(kPuzzle)));
+            QString before;
+            for (int press = 0; press < 81 && f.window->engine().guessDepth > 0; ++press) {
+                before = f.grid();
+                f.window->stepSolve();
+            }
+            QCOMPARE(f.window->engine().guessDepth, 0);
+            QCOMPARE(f.grid(), deleted ? before : qs(kPuzzle));
+            QCOMPARE(f.message() == qs(kErrorLoadingBoard), deleted);
+            QCOMPARE(f.window->flashTimer().isActive(), deleted);
+        }
+    }
+
+    // Solve right after Step Solve gives the verdict and board of Solve on the
+    // puzzle as given: the step search's guesses are not taken for givens.
+    // After an edit it takes the grid as it stands.
+    void solveAfterStepSolveStartsFromBeforeTheFirstGuess() {
+        const std::string_view puzzle =
+            "39.6.......6.......4..2.81......5....7..1..2....4......85.4..7.......3.......7.42";
+        const auto solveAt = [](std::string_view grid) {
+            WindowFixture fresh;
+            fresh.setGrid(grid);
+            fresh.window->solve();
+            return std::pair(fresh.message(), fresh.grid());
+        };
+        const auto expected = solveAt(puzzle);
+        QCOMPARE(expected.first, qs(kBoardSolved));
+        for (const bool edited : {false, true}) {
+            WindowFixture f;
+            f.setGrid(puzzle);
+            for (int press = 0; press < 30; ++press)
+                f.window->stepSolve();
+            QVERIFY(f.window->engine().guessDepth > 0);
+            if (edited)
+                f.cell(0)->clear();
+            const QString grid = f.grid();
+            f.window->solve();
+            QCOMPARE(std::pair(f.message(), f.grid()),
+                     edited ? solveAt(grid.toStdString()) : expected);
+        }
     }
 
     // Between presses, and after a whole Solve, the backup folder holds what

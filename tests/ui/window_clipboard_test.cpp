@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <regex>
+
 namespace cellwright::test {
 
 // Pasting, copying and dropping puzzles and board files.
@@ -20,6 +22,11 @@ class WindowClipboard : public QObject {
         QApplication::sendEvent(f.window.get(), &enter);
         QDropEvent event(QPointF(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(f.window.get(), &event);
+    }
+    static void dropFile(WindowFixture& f, const std::string& path) {
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        drop(f, file);
     }
     static void paste(WindowFixture& f, int cell, const QString& text, const QKeySequence& keys) {
         QGuiApplication::clipboard()->setText(text);
@@ -81,22 +88,44 @@ class WindowClipboard : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), qs(kPuzzle));
     }
 
-    void aDroppedFileLoadsAndDroppedTextPastes() {
+    // A dropped file replaces the grid only when it holds exactly one puzzle,
+    // as a board file or in any layout a paste takes; anything else leaves
+    // the grid and says so, flashing.
+    void aDroppedFileLoadsWhenItHoldsOnePuzzle() {
+        const std::string line(kPuzzle), boardFile(boardFileBytes(boardOf(kPuzzle)).data(), 243);
+        const std::pair<const char*, std::string> loaded[] = {
+            {"board file", boardFile},
+            {"board file, commas", std::regex_replace(boardFile, std::regex("\r\n"), ",")},
+            {"puzzle line", "# one puzzle\n" + line + "\t4.5\n"},
+            {"grid", std::regex_replace(line, std::regex(".{9}"), "$&\n")}};
+        const std::pair<const char*, std::string> refused[] = {
+            {"two puzzles", line + "\n" + std::string(kHardPuzzle) + "\n"},
+            {"words", std::regex_replace(std::string(100, 'w'), std::regex("w"), "word ")},
+            {"short board file", boardFile.substr(0, 120)},
+            {"no puzzle", ""}};
+        for (const auto& [name, text] : loaded) {
+            WindowFixture f;
+            f.setGrid(kTwoDeadEnds);
+            writeText(f.file(name), text);
+            dropFile(f, f.file(name));
+            QCOMPARE(f.grid(), qs(kPuzzle));
+            QCOMPARE(f.message(), QString());
+        }
+        for (const auto& [name, text] : refused) {
+            WindowFixture f;
+            f.setGrid(kTwoDeadEnds);
+            writeText(f.file(name), text);
+            for (const std::string& path : {f.file(name), f.file("missing"), f.dir.path()}) {
+                dropFile(f, path);
+                QCOMPARE(f.grid(), qs(kTwoDeadEnds));
+                QCOMPARE(f.message(), qs(kErrorLoadingBoard));
+                QVERIFY(f.window->flashTimer().isActive());
+            }
+        }
+    }
+
+    void droppedTextPastes() {
         WindowFixture f;
-        const std::string board = f.file("my board.sudoku");
-        QVERIFY(writeBoardFile(board, boardOf(kPuzzle)));
-        QMimeData file;
-        file.setUrls({QUrl::fromLocalFile(QString::fromStdString(board))});
-        drop(f, file);
-        QCOMPARE(f.grid(), qs(kPuzzle));
-        QCOMPARE(f.message(), QString());
-
-        file.setUrls({QUrl::fromLocalFile(QString::fromStdString(f.file("none.sudoku")))});
-        drop(f, file);
-        QCOMPARE(f.grid(), QString(81, '.'));
-        QCOMPARE(f.message(), qs(kErrorLoadingBoard));
-        QVERIFY(f.window->flashTimer().isActive());
-
         QMimeData text;
         text.setText(qs(kHardPuzzle));
         drop(f, text);

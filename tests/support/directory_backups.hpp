@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/solver.hpp"
+#include "files/board_file.hpp"
+#include "files/board_paths.hpp"
+
+#include <string>
+
+namespace cellwright::test {
+
+// Backups as backup<d>.bak board files in a directory, as the window keeps
+// them between commands; a load that fails leaves the board as it was.
+class DirectoryBackups final : public SolverHost {
+  public:
+    explicit DirectoryBackups(std::string directory) : directory_(std::move(directory)) {}
+
+    bool saveBackup(std::int16_t level, const Board& arr) override {
+        return writeBackupFile(backupFilePath(directory_, level), arr);
+    }
+    bool loadBackup(std::int16_t level, Board& arr) override {
+        Board read;
+        if (!readBackupFile(backupFilePath(directory_, level), read))
+            return false;
+        arr.copyDigitsFrom(read);
+        return true;
+    }
+    bool deleteBackups() override {
+        deleteBackupFiles(directory_);
+        return true;
+    }
+
+  private:
+    std::string directory_;
+};
+
+} // namespace cellwright::test
