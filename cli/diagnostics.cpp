@@ -6,13 +6,15 @@
 #include <cstring>
 #include <string>
 
+#include <fcntl.h>
 #include <pthread.h>
 #include <unistd.h>
 
 namespace cellwright::cli {
 
 void complain(std::string_view text) {
-    const std::string line = "cellwright-solve: " + std::string(text) + "\n";
+    const std::string line =
+        std::string(program_invocation_short_name) + ": " + std::string(text) + "\n";
     std::string_view rest = line;
     while (!rest.empty()) {
         const ssize_t done = ::write(STDERR_FILENO, rest.data(), rest.size());
@@ -21,6 +23,13 @@ void complain(std::string_view text) {
         if (done <= 0)
             return; // nowhere left to tell
         rest.remove_prefix(static_cast<std::size_t>(done));
+    }
+}
+
+void holdClosedStandardDescriptors() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) < 0)
+            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
     }
 }
 

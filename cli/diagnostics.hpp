@@ -4,9 +4,15 @@
 
 namespace cellwright::cli {
 
-// Writes "cellwright-solve: TEXT" and a newline to standard error in one
-// write, so that lines from several threads never mix.
+// Writes "PROGRAM: TEXT" and a newline to standard error in one write, so
+// that lines from several threads never mix. PROGRAM is the name the program
+// was called by, as GNU tools say it ("cellwright-solve").
 void complain(std::string_view text);
+
+// A standard descriptor that is closed is taken by /dev/null, opened the wrong
+// way round: reading or writing it then fails as reading a closed one would,
+// and no file the run opens can take its place. First thing in main.
+void holdClosedStandardDescriptors();
 
 // The text of an errno value.
 std::string_view reasonOf(int error);

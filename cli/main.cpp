@@ -20,16 +20,6 @@ namespace {
 using namespace cellwright;
 using namespace cellwright::cli;
 
-// A standard descriptor that is closed is taken by /dev/null, opened the wrong
-// way round: reading or writing it then fails as reading a closed one would,
-// and no file the run opens can take its place.
-void holdClosedStandardDescriptors() {
-    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-        if (::fcntl(fd, F_GETFD) < 0)
-            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
-    }
-}
-
 int run(const Options& options) {
     std::unique_ptr<BackupDirectory> backups;
     if (options.backupDir) {

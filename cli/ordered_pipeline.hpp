@@ -15,13 +15,14 @@
 
 namespace cellwright::cli {
 
-// What a run does to each puzzle, split where it may run in parallel.
-template <class Result> struct PerPuzzle {
+// What a run does to each puzzle, split where it may run in parallel. An item
+// is a SourcedPuzzle, or anything else with its place in the run as index.
+template <class Result, class Item = SourcedPuzzle> struct PerPuzzle {
     // Runs on any thread, several puzzles at once: touches no shared state.
-    std::function<Result(const SourcedPuzzle&)> work;
+    std::function<Result(const Item&)> work;
     // Runs on the calling thread, in input order, each as soon as its result
     // and all before it are done. Returns false to end the run early.
-    std::function<bool(const SourcedPuzzle&, Result&)> emit;
+    std::function<bool(const Item&, Result&)> emit;
     // Called when the run is about to wait, for input or for work on the
     // next puzzle: the moment to hand written results on.
     std::function<void()> idle;
@@ -31,8 +32,8 @@ template <class Result> struct PerPuzzle {
 // the results in input order while the input is still being read. A bounded
 // number of puzzles per job is held at once, so memory does not grow with the
 // input. On an early end the puzzle being read is finished first.
-template <class Result>
-void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& steps) {
+template <class Result, class Item, class Source>
+void runInOrder(Source& source, unsigned jobs, const PerPuzzle<Result, Item>& steps) {
     // Work runs on threads of its own even for one job, so that this thread
     // can hand each result on the moment it is due. A worker takes what is
     // waiting, up to a batch, so that short puzzles do not cost a wake-up
@@ -41,8 +42,8 @@ void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& st
     const std::size_t maxHeld = 2 * kBatch * jobs;
     std::mutex mutex;
     std::condition_variable roomToRead, workWaiting, resultReady;
-    std::deque<SourcedPuzzle> waiting;
-    std::map<std::size_t, std::pair<SourcedPuzzle, Result>> done;
+    std::deque<Item> waiting;
+    std::map<std::size_t, std::pair<Item, Result>> done;
     std::size_t taken = 0;
     std::size_t emitted = 0;
     bool inputEnded = false;
@@ -56,7 +57,7 @@ void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& st
                 if (stopping)
                     return;
             }
-            std::optional<SourcedPuzzle> puzzle = source.next();
+            std::optional<Item> puzzle = source.next();
             const std::lock_guard lock(mutex);
             if (!puzzle) {
                 inputEnded = true;
@@ -72,7 +73,7 @@ void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& st
     std::vector<std::thread> workers;
     for (unsigned w = 0; w < std::max(jobs, 1U); ++w) {
         workers.emplace_back([&] {
-            std::vector<SourcedPuzzle> batch;
+            std::vector<Item> batch;
             while (true) {
                 std::unique_lock lock(mutex);
                 workWaiting.wait(lock, [&] { return stopping || inputEnded || !waiting.empty(); });
@@ -84,10 +85,12 @@ void runInOrder(PuzzleSource& source, unsigned jobs, const PerPuzzle<Result>& st
                     waiting.pop_front();
                 }
                 lock.unlock();
-                for (SourcedPuzzle& puzzle : batch) {
+                for (Item& puzzle : batch) {
                     Result result = steps.work(puzzle);
                     const std::size_t index = puzzle.index;
                     const std::lock_guard hold(mutex);
+                    if (stopping)
+                        return; // the rest of the batch would not be emitted
                     done.emplace(index, std::pair{std::move(puzzle), std::move(result)});
                     if (index == emitted)
                         resultReady.notify_one();

@@ -30,7 +30,7 @@ void Output::flush() {
             failed_ = true;
             readerGone_ = errno == EPIPE; // as with `| head`: not worth a message
             if (!readerGone_)
-                complain("standard output: " + std::string(reasonOf(errno)));
+                complain(name_ + ": " + std::string(reasonOf(errno)));
         } else {
             rest.remove_prefix(static_cast<std::size_t>(done));
         }

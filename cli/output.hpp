@@ -2,14 +2,16 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cellwright::cli {
 
 // Standard output, buffered, with write errors caught: the first one is
-// reported with its reason and everything after it is dropped.
+// reported with its reason (under name) and everything after it is dropped.
 class Output {
   public:
-    explicit Output(int fd) : fd_(fd) {}
+    explicit Output(int fd, std::string name = "standard output")
+        : fd_(fd), name_(std::move(name)) {}
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
     ~Output() { flush(); }
@@ -24,6 +26,7 @@ class Output {
 
   private:
     int fd_;
+    std::string name_;
     std::string buffer_;
     bool failed_ = false;
     bool readerGone_ = false;

@@ -36,6 +36,10 @@ void CandidateGrid::assign(int digit, int cell) {
     cells(digit, band) &= kPlacementKeep[cell % 27];
 }
 
+void CandidateGrid::exclude(int digit, int cell) {
+    cells(digit, bandOf(cell)) &= ~bitOf(cell);
+}
+
 std::uint32_t CandidateGrid::digitsAt(int cell) const {
     std::uint32_t digits = 0;
     for (int digit = 0; digit < 9; ++digit) {

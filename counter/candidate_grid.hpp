@@ -16,6 +16,9 @@ class CandidateGrid {
     // Fixes digit at cell: it leaves the cell's other digits and the cell's
     // row, column and box. A clash shows up in the next settle().
     void assign(int digit, int cell);
+    // Takes digit out of cell's candidates; an empty cell shows up in the next
+    // settle().
+    void exclude(int digit, int cell);
 
     // Draws conclusions until none is left: naked and hidden singles, locked
     // candidates, and box lines claimed by three digits. False when the grid

@@ -13,7 +13,9 @@ using detail::CandidateGrid;
 
 class SolutionCounter {
   public:
-    explicit SolutionCounter(std::uint32_t limit) : limit_(limit) {}
+    // Without keepSolution the solution is not written out: only found.
+    SolutionCounter(std::uint32_t limit, bool keepSolution)
+        : limit_(limit), keepSolution_(keepSolution) {}
 
     // Depth first over guesses. The last choice at a cell reuses the grid
     // itself, so only the other choices copy it.
@@ -42,7 +44,7 @@ class SolutionCounter {
 
   private:
     void record(const CandidateGrid& grid) {
-        if (result_.solutions++ != 0)
+        if (result_.solutions++ != 0 || !keepSolution_)
             return;
         for (int cell = 0; cell < 81; ++cell)
             result_.solution[cell] =
@@ -50,23 +52,41 @@ class SolutionCounter {
     }
 
     std::uint32_t limit_;
+    bool keepSolution_;
     CountResult result_;
 };
+
+// The givens as a grid; false for a cell value outside 0..9.
+bool placeGivens(const Cells& cells, CandidateGrid& grid) {
+    for (int cell = 0; cell < 81; ++cell) {
+        const int value = cells[cell];
+        if (value < 0 || value > 9)
+            return false;
+        if (value != 0)
+            grid.assign(value - 1, cell);
+    }
+    return true;
+}
 
 } // namespace
 
 CountResult countSolutions(const Cells& cells, std::uint32_t limit) {
     CandidateGrid grid;
-    for (int cell = 0; cell < 81; ++cell) {
-        const int value = cells[cell];
-        if (value < 0 || value > 9)
-            return {};
-        if (value != 0)
-            grid.assign(value - 1, cell);
-    }
-    SolutionCounter counter(std::clamp<std::uint32_t>(limit, 1, kMaxSolutionLimit));
+    if (!placeGivens(cells, grid))
+        return {};
+    SolutionCounter counter(std::clamp<std::uint32_t>(limit, 1, kMaxSolutionLimit), true);
     counter.search(grid);
     return counter.result();
+}
+
+bool hasSolutionWithout(const Cells& cells, int cell, int digit) {
+    CandidateGrid grid;
+    if (cell < 0 || cell > 80 || digit < 1 || digit > 9 || !placeGivens(cells, grid))
+        return false;
+    grid.exclude(digit - 1, cell);
+    SolutionCounter counter(1, false);
+    counter.search(grid);
+    return counter.result().solutions != 0;
 }
 
 } // namespace cellwright::counter

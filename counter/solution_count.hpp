@@ -33,4 +33,11 @@ struct CountResult {
 
 CountResult countSolutions(const Cells& cells, std::uint32_t limit);
 
+// Whether the puzzle has a solution in which cell (0..80) holds a digit other
+// than digit (1..9). A caller that knows one solution asks this of a cell
+// instead of counting to two: the excluded digit prunes at once, and the search
+// ends at the first solution it meets. False for clashing givens and for a
+// cell or digit out of range; a given at cell equal to digit leaves nothing.
+bool hasSolutionWithout(const Cells& cells, int cell, int digit);
+
 } // namespace cellwright::counter

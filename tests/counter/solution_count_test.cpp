@@ -182,3 +182,50 @@ TEST(SolutionCount, AgreesWithPlainBacktracking) {
 }
 
 } // namespace
+
+TEST(SolutionCount, AnotherDigitAtACell) {
+    const Cells classic = cellsOf(kClassic);
+    const struct {
+        const char* what;
+        Cells cells;
+        int cell, digit;
+        bool another;
+    } cases[] = {
+        {"unique, its digit", classic, 2, 4, false},
+        {"unique, another digit", classic, 2, 5, true},
+        {"a given, its digit", classic, 0, 5, false},
+        {"a given, another digit", classic, 0, 4, true},
+        {"two solutions, where they differ",
+         cellsOf(
+             "....7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"),
+         0, 5, true},
+        {"clash", cellsOf("55"), 2, 1, false},
+        {"cell out of range", classic, 81, 5, false},
+        {"digit out of range", classic, 2, 0, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(hasSolutionWithout(c.cells, c.cell, c.digit), c.another) << c.what;
+    // In random puzzles: does some solution put another digit in the cell than
+    // the grid they were cut from? Asked of each other digit in turn.
+    std::mt19937 random(20261208);
+    PlainCounter plain;
+    int yes = 0;
+    for (int round = 0; round < 100; ++round) {
+        Cells grid{};
+        plain.count(grid, 1, &random);
+        Cells puzzle = grid;
+        for (int i = 0; i < 60 + round % 20; ++i)
+            puzzle[random() % 81] = 0;
+        const int cell = static_cast<int>(random() % 81);
+        puzzle[cell] = 0;
+        std::uint32_t others = 0;
+        for (std::int16_t digit = 1; digit <= 9; ++digit) {
+            Cells pinned = puzzle;
+            pinned[cell] = digit;
+            others += digit != grid[cell] && countSolutions(pinned, 1).solutions != 0;
+        }
+        EXPECT_EQ(hasSolutionWithout(puzzle, cell, grid[cell]), others != 0) << "round " << round;
+        yes += others != 0;
+    }
+    EXPECT_TRUE(yes > 25 && yes < 75) << yes << " of 100: both answers are asked for";
+}

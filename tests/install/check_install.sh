@@ -10,11 +10,13 @@ prefix="$top/pre fix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 app=org.example.Cellwright
-expected=(lib/cellwright/cellwright lib/cellwright/cellwright-solve bin/cellwright
-          bin/cellwright-solve share/applications/$app.desktop share/mime/packages/$app.xml
+expected=(lib/cellwright/cellwright lib/cellwright/cellwright-solve lib/cellwright/cellwright-generate
+          bin/cellwright bin/cellwright-solve bin/cellwright-generate
+          share/applications/$app.desktop share/mime/packages/$app.xml
           share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg
           share/man/man1/cellwright.1 share/man/man1/cellwright-solve.1
-          share/bash-completion/completions/cellwright-solve)
+          share/man/man1/cellwright-generate.1 share/bash-completion/completions/cellwright-solve
+          share/bash-completion/completions/cellwright-generate)
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$app.png")
     [ "$(od -An -tu4 --endian=big -j16 -N4 "$prefix/${expected[-1]}")" -eq "$size" ] # width
@@ -22,7 +24,7 @@ done
 for path in "${expected[@]}"; do
     grep -qxF "$prefix/$path" "$build_dir/install_manifest.txt" || { echo "manifest lacks $path"; exit 1; }
 done
-for link in cellwright cellwright-solve; do
+for link in cellwright cellwright-solve cellwright-generate; do
     [ -L "$prefix/bin/$link" ] || { echo "bin/$link is not a link"; exit 1; }
     [ "$(readlink -f "$prefix/bin/$link")" = "$(readlink -f "$prefix/lib/cellwright/$link")" ] \
         || { echo "bin/$link points elsewhere"; exit 1; }
@@ -35,6 +37,7 @@ done
 desktop-file-validate "$entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
 "$prefix/bin/cellwright-solve" --version
+"$prefix/bin/cellwright-generate" --version
 
 DESTDIR="$top/stage" cmake --install "$build_dir" --prefix /usr >/dev/null
 grep -qxF 'Exec="/usr/lib/cellwright/cellwright" %f' "$top/stage/usr/share/applications/$app.desktop"
