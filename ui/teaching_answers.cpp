@@ -146,7 +146,7 @@ Answer checkSolutions(const Grid& grid, const Grid& givens, const std::atomic<bo
     return {"No solution"};
 }
 
-Answer difficulty(const Grid& grid, const std::atomic<bool>* cancel) {
+Answer difficulty(const Grid& grid, const std::atomic<bool>* cancel, std::atomic<int>* soFar) {
     std::optional<std::string> clashText;
     switch (standingOf(grid, clashText)) {
     case Standing::Clash:
@@ -162,7 +162,11 @@ Answer difficulty(const Grid& grid, const std::atomic<bool>* cancel) {
     }
     logic::RateOptions options;
     options.cancel = cancel;
-    const logic::Rating rating = logic::rate(grid, options);
+    const auto follow = [soFar](const logic::Step& step) {
+        if (soFar != nullptr && step.tenths() > soFar->load())
+            soFar->store(step.tenths());
+    };
+    const logic::Rating rating = logic::explain(grid, follow, options);
     const std::string band = " (" + logic::bandName(logic::bandOf(rating.er)) + ")";
     switch (rating.end) {
     case logic::RatingEnd::Solved:

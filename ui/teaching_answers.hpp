@@ -49,8 +49,10 @@ Answer checkSolutions(const Grid& grid, const Grid& givens,
                       const std::atomic<bool>* cancel = nullptr);
 
 // The rating of the grid as it stands and its band, with the hardest step;
-// or why it has none.
-Answer difficulty(const Grid& grid, const std::atomic<bool>* cancel = nullptr);
+// or why it has none. soFar, when given, follows the rating as it goes: the
+// value (in tenths) of the hardest step rated yet.
+Answer difficulty(const Grid& grid, const std::atomic<bool>* cancel = nullptr,
+                  std::atomic<int>* soFar = nullptr);
 
 // The text of one step at a hint level, and where the focus goes for it: the
 // cell it places a digit in, else the first cell it removes a candidate from.
