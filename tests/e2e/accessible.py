@@ -1,9 +1,6 @@
-"""Reads the running program through its accessibility tree (AT-SPI), as a
-screen reader does. Commands:
-  bus            starts the accessibility bus, for programs started after it
-  labels         the text of every label, one a line
-  focused        the name of the item that has the keyboard focus
-"""
+"""The running program as a screen reader sees it (AT-SPI): `bus` starts the
+accessibility bus (before the program), `labels` prints every label's text,
+`focused` the name of the item with the keyboard focus."""
 import sys
 import time
 

@@ -82,23 +82,21 @@ class WindowTeaching : public QObject {
             menu->hide();
             QVERIFY(!f.window->moveDown());
         }
-        QStringList items, keys, names;
+        // Items by their accessible names, with their keys.
+        QStringList items;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
         for (int i = 0; i < menu->actions().size(); ++i) {
-            QAction* action = menu->actions()[i];
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            keys << QString();
+            const QAction* action = menu->actions()[i];
+            QString item =
+                action->isSeparator() ? "-" : accessible->child(i)->text(QAccessible::Name);
             for (const QKeySequence& key : action->shortcuts())
-                keys.last() += key.toString() + ' ';
-            if (!action->isSeparator())
-                names << accessible->child(i)->text(QAccessible::Name);
+                item += ' ' + key.toString();
+            items << item;
         }
-        QCOMPARE(items, QStringList({"Hint: where to look", "Hint: which digit", "Next step",
-                                     "Check solutions", "Difficulty", "-", "Undo", "Redo", "-",
-                                     "New puzzle"}));
-        QCOMPARE(keys, QStringList({"Alt+F12 ", "Ctrl+F12 ", "F12 ", "", "", "", "Ctrl+Z ",
-                                    "Ctrl+Shift+Z Ctrl+Y ", "", ""}));
-        QCOMPARE(names, QStringList(items).filter(QRegularExpression("^[^-]")));
+        QCOMPARE(items,
+                 QStringList({"Hint: where to look Alt+F12", "Hint: which digit Ctrl+F12",
+                              "Next step F12", "Check solutions", "Difficulty", "-", "Undo Ctrl+Z",
+                              "Redo Ctrl+Shift+Z Ctrl+Y", "-", "New puzzle"}));
         QVERIFY(!actionNamed(menu, "Undo")->isEnabled() && !actionNamed(menu, "Redo")->isEnabled());
         QMenu* levels = actionNamed(menu, "New puzzle")->menu();
         QStringList levelNames;
@@ -137,38 +135,21 @@ class WindowTeaching : public QObject {
         }
     }
 
-    // A given stays a given; the digit typed over the puzzle is the one named.
-    void checkAndDifficultyFromTheMenu() {
-        const QString typo = qs(kPuzzle).replace(2, 1, '2');
-        const struct {
-            std::function<void(WindowFixture&)> enter;
-            QString item, message;
-        } cases[] = {
-            {[](WindowFixture& f) { f.window->pastePuzzle(qs(kPuzzle)); }, "Check solutions",
-             "Unique solution"},
-            {[](WindowFixture& f) {
-                 f.window->pastePuzzle(qs(kPuzzle));
-                 f.cell(2)->setFocus();
-                 QTest::keyClick(f.cell(2), Qt::Key_2);
-             },
-             "Check solutions", "No solution — the 2 at row 1, column 3 cannot stand"},
-            {[&](WindowFixture& f) { f.window->pastePuzzle(typo); }, "Check solutions",
-             "No solution"},
-            {[](WindowFixture& f) { f.setGrid(kEmptyBoard); }, "Check solutions",
-             "Several solutions"},
-            {[](WindowFixture& f) { f.setGrid(kPuzzle); }, "Difficulty",
-             "Difficulty 1.2 (Easy), hardest step: hidden single"},
-            {[](WindowFixture& f) { f.setGrid(kDeadEnd); }, "Difficulty",
-             "Difficulty not rated — the grid has no solution"},
-        };
-        for (const auto& c : cases) {
-            WindowFixture f;
-            c.enter(f);
-            const QString grid = f.grid();
-            choose(f, c.item);
-            QCOMPARE(f.message(), c.message);
-            QCOMPARE(f.grid(), grid);
-        }
+    // Check solutions names the digit typed over a pasted puzzle, never a
+    // given of it (the same grid pasted whole has none to name).
+    void checkSolutionsTellsTypedFromGiven() {
+        WindowFixture f;
+        f.window->pastePuzzle(qs(kPuzzle));
+        f.cell(2)->setFocus();
+        QTest::keyClick(f.cell(2), Qt::Key_2);
+        const QString typo = f.grid();
+        choose(f, "Check solutions");
+        QCOMPARE(f.message(),
+                 QStringLiteral("No solution — the 2 at row 1, column 3 cannot stand"));
+        QCOMPARE(f.grid(), typo);
+        f.window->pastePuzzle(typo);
+        choose(f, "Check solutions");
+        QCOMPARE(f.message(), QStringLiteral("No solution"));
     }
 
     // Each kind of move is one step: undo brings back the digits and the
@@ -295,41 +276,13 @@ class WindowTeaching : public QObject {
         choose(f, "Difficulty");
         QVERIFY(f.message().startsWith(QStringLiteral("Rating…")));
         QTest::keyClick(f.cell(0), Qt::Key_Shift);
-        QCOMPARE(f.message(), QStringLiteral("Stopped"));
-        QVERIFY(f.window->moveDown());
+        QVERIFY(f.window->moveDown()); // the key did what it does
         QVERIFY(!f.window->answerWork().busy());
+        QTest::qWait(50);
+        QCOMPARE(f.message(), QStringLiteral("Stopped")); // the answer never comes
         f.window->setAnswerTiming(std::chrono::milliseconds(0), std::chrono::milliseconds(1));
         choose(f, "Difficulty");
         QTRY_VERIFY(f.message().contains(QStringLiteral("rating took too long, so it stopped")));
-    }
-
-    // The parts: work off the thread, a limit, a cancel; a stop on input.
-    void backgroundWorkAndItsStop() {
-        WindowFixture f;
-        BackgroundWork work;
-        QString result;
-        const auto slow = [&result](const std::atomic<bool>& cancel) {
-            while (!cancel)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            return BackgroundWork::Result([&result] { result = "stopped in time"; });
-        };
-        QVERIFY(!work.start(slow, std::chrono::milliseconds(1), std::chrono::milliseconds(20)));
-        QVERIFY(work.busy());
-        QTRY_COMPARE(result, QStringLiteral("stopped in time"));
-        result.clear();
-        QVERIFY(!work.start(slow, std::chrono::milliseconds(1), std::chrono::milliseconds(0)));
-        work.cancel();
-        QTest::qWait(20);
-        QCOMPARE(result, QString()); // dropped, never delivered
-
-        int stops = 0;
-        StopOnInput stopper(f.window.get(), [&stops] { ++stops; });
-        stopper.arm();
-        f.cell(10)->setFocus();
-        QTest::keyClick(f.cell(10), Qt::Key_Right);
-        QTest::keyClick(f.cell(11), Qt::Key_Right);
-        QCOMPARE(stops, 1);
-        QCOMPARE(f.focusedCell(), 12);
     }
 };
 
