@@ -58,6 +58,20 @@ std::array<Mask, 3> allowedDigits(const Grid& grid, const std::array<int, 3>& ce
     return allowed;
 }
 
+// Without an excluder, only "one digit twice in a house" rules fillings out,
+// and that removes something only where two of the cells are the same
+// bivalue pair.
+bool twinBivalues(const Grid& grid, const std::array<int, 3>& cells) {
+    for (int i = 0; i < 3; ++i) {
+        for (int j = i + 1; j < 3; ++j) {
+            const Mask a = grid.candidates(cells[i]);
+            if (digitCount(a) == 2 && a == grid.candidates(cells[j]))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool findAlignedTripleExclusion(const Context& context, Step& step) {
@@ -86,10 +100,18 @@ bool findAlignedTripleExclusion(const Context& context, Step& step) {
                 const CellSet common = pairCommon & excluders[third];
                 if (!common.severalCells())
                     return;
+                const std::array<int, 3> cells = {first, second, third};
                 std::array<Mask, 27> masks{};
                 int count = 0;
-                common.forEach([&](int cell) { masks[count++] = grid.candidates(cell); });
-                const std::array<int, 3> cells = {first, second, third};
+                const Mask all = static_cast<Mask>(
+                    grid.candidates(first) | grid.candidates(second) | grid.candidates(third));
+                common.forEach([&](int cell) {
+                    // Only an excluder the three can empty takes part.
+                    if ((grid.candidates(cell) & static_cast<Mask>(~all)) == 0)
+                        masks[count++] = grid.candidates(cell);
+                });
+                if (count == 0 && !twinBivalues(grid, cells))
+                    return; // every filling is allowed
                 const std::array<Mask, 3> allowed = allowedDigits(grid, cells, masks, count);
                 std::array<Mask, 3> removed{};
                 bool removes = false;

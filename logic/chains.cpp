@@ -31,13 +31,10 @@ ChainGrid::ChainGrid(const Context& context) : grid(context.grid) {
                 if (digitCount(where) != 2)
                     continue;
                 const Mask other = where & static_cast<Mask>(~(1U << positionIn(type, cell)));
-                const auto partner =
+                // A partner in two houses (its box and a line) is listed twice;
+                // a walk meets it the second time already reached.
+                list[count++] =
                     static_cast<std::int8_t>(kHouseCells[house][lowestDigit(other) - 1]);
-                bool listed = false;
-                for (int i = 0; i < count; ++i)
-                    listed = listed || list[i] == partner;
-                if (!listed)
-                    list[count++] = partner;
             }
         }
     }
@@ -67,11 +64,40 @@ std::string nodeName(const ChainNode& node) {
     return cellName(node.cell) + (node.on ? "=" : "~") + std::to_string(node.digit);
 }
 
+// What the branches start from, before the node count.
+std::string origin(const Step& step) {
+    const std::string digit =
+        step.digits != 0 ? std::to_string(lowestDigit(step.digits)) : std::string();
+    const std::string cell = step.cellCount > 0 ? cellName(step.cells[0]) : std::string();
+    const std::string house = step.houseCount > 0 ? houseName(step.houses[0]) : std::string();
+    switch (step.technique) {
+    case Technique::NishioForcingChain:
+        return "from " + cell + "=" + digit + " ";
+    case Technique::CellForcingChain:
+        return "on " + cell + " ";
+    case Technique::RegionForcingChain:
+        return "on " + digit + " in " + house + " ";
+    case Technique::DynamicForcingChain:
+        switch (step.variant) {
+        case 1:
+            return "contradiction from " + cell + "=" + digit + " ";
+        case 2:
+            return "double from " + cell + "=" + digit + " ";
+        case 3:
+            return "on " + cell + " ";
+        default:
+            return "on " + digit + " in " + house + " ";
+        }
+    default:
+        return "";
+    }
+}
+
 } // namespace
 
 std::string chainPattern(const Step& step) {
     const Chain& chain = step.chain;
-    std::string text = "(" + std::to_string(chain.complexity) + " nodes):";
+    std::string text = origin(step) + "(" + std::to_string(chain.complexity) + " nodes):";
     std::vector<int> branch;
     for (std::size_t e = 0; e < chain.ends.size(); ++e) {
         branch.clear();

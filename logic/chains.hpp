@@ -54,10 +54,38 @@ struct ChainGrid {
     const Grid& grid;
     std::array<bool, 81> bivalue_{};
     std::array<CellSet, 9> cellsOf{}; // by digit - 1
-    // Partners of cell's digit in its box, row and column (in that order,
-    // each cell once); -1 ends the list.
+    // Partners of cell's digit in its box, row and column, in that order; -1
+    // ends the list.
     std::array<std::array<std::int8_t, 3>, kCandidateCount> partners{};
 };
+
+// The peers of cell in the order the chains list them (its box in box order,
+// then the rest of its row, then the rest of its column), as three sets whose
+// ascending order is that order.
+struct PeerParts {
+    CellSet box;
+    CellSet row;
+    CellSet column;
+};
+inline constexpr std::array<PeerParts, 81> kPeerParts = [] {
+    std::array<PeerParts, 81> parts{};
+    for (int cell = 0; cell < 81; ++cell) {
+        const CellSet box = kHouseSets[houseOfCell(HouseType::Box, cell)];
+        parts[cell].box = box;
+        parts[cell].box.remove(cell);
+        parts[cell].row = kHouseSets[houseOfCell(HouseType::Row, cell)].without(box);
+        parts[cell].column = kHouseSets[houseOfCell(HouseType::Column, cell)].without(box);
+    }
+    return parts;
+}();
+
+// Calls f for each peer of cell in among, in peer order.
+template <class F> void forEachPeerWith(const CellSet& among, int cell, F&& f) {
+    const PeerParts& parts = kPeerParts[cell];
+    (parts.box & among).forEach(f);
+    (parts.row & among).forEach(f);
+    (parts.column & among).forEach(f);
+}
 
 // The implications chains follow, in the order the reference rater lists
 // them. With cellLinks (the "Y" links), a digit placed in a cell rules out
@@ -73,10 +101,8 @@ void forEachOffOfOn(const ChainGrid& links, int cell, int digit, bool cellLinks,
              others &= others - 1)
             f(nodeOf(cell, lowestDigit(others), false));
     }
-    for (int peer : kPeers[cell]) {
-        if (grid.hasCandidate(peer, digit))
-            f(nodeOf(peer, digit, false));
-    }
+    forEachPeerWith(links.cellsOf[digit - 1], cell,
+                    [&](int peer) { f(nodeOf(peer, digit, false)); });
 }
 
 template <class F>

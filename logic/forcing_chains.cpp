@@ -42,9 +42,25 @@ constexpr std::array<Pass, 3> kPasses = {{
     {true, true, 7.0, 7.0, Technique::XYCycle, Technique::ForcingChain},
 }};
 
+// The walks' storage, kept by each thread that rates: a search reuses it
+// rather than allocating at every step.
+struct Walk {
+    std::array<std::uint32_t, kNodeCount> seen{};
+    std::uint32_t visit = 0;
+    std::array<std::int16_t, kNodeCount> parent{};
+    std::array<std::uint16_t, kNodeCount> depth{};
+    std::array<std::int16_t, kNodeCount> queue{};
+    std::array<std::uint32_t, kNodeCount> closer{};
+    std::array<std::int16_t, kNodeCount + 1> route{};
+    std::array<std::int16_t, kNodeCount + 1> bestRoute{};
+};
+
 class Search {
   public:
-    explicit Search(const Context& context) : links_(context) {}
+    Search(const Context& context, Walk& walk)
+        : links_(context), seen_(walk.seen), visit_(walk.visit), parent_(walk.parent),
+          depth_(walk.depth), queue_(walk.queue), closer_(walk.closer), route_(walk.route),
+          bestRoute_(walk.bestRoute) {}
 
     bool run(Step& step);
 
@@ -68,24 +84,32 @@ class Search {
     }
     // The route to node from the walk's start, into route_; returns its length.
     int routeTo(int node);
-    bool closesCycle(int node, int startCell, int startDigit, const Pass& pass) const;
+    void markClosers(const Pass& pass, int cell, int digit);
+    bool leadsTo(int node, int later) const;
     void tryCycle(const Pass& pass, int last, int closing, int complexity);
     void keep(Technique technique, double value, int complexity, int length);
 
     ChainGrid links_;
 
-    // The breadth-first walk: nodes seen in this walk carry its visit number.
-    std::array<std::uint32_t, kNodeCount> seen_{};
-    std::uint32_t visit_ = 0;
-    std::array<std::int16_t, kNodeCount> parent_{};
-    std::array<std::uint16_t, kNodeCount> depth_{};
-    std::array<std::int16_t, kNodeCount> queue_{};
-    int tail_ = 0;
-    // The ancestors of the "on" node being expanded.
-    std::array<std::uint32_t, kNodeCount> ancestor_{};
-    std::uint32_t ancestorVisit_ = 0;
+    // A new walk: nodes seen in it, and the closers of its cycles, carry its
+    // visit number.
+    void newVisit() {
+        if (++visit_ == 0) {
+            seen_.fill(0);
+            closer_.fill(0);
+            visit_ = 1;
+        }
+    }
 
-    std::array<std::int16_t, kNodeCount + 1> route_{};
+    // The breadth-first walk.
+    std::array<std::uint32_t, kNodeCount>& seen_;
+    std::uint32_t& visit_;
+    std::array<std::int16_t, kNodeCount>& parent_;
+    std::array<std::uint16_t, kNodeCount>& depth_;
+    std::array<std::int16_t, kNodeCount>& queue_;
+    int tail_ = 0;
+    std::array<std::uint32_t, kNodeCount>& closer_;
+    std::array<std::int16_t, kNodeCount + 1>& route_;
     std::array<Mask, 81> removals_{};
 
     int cycleLimit_ = INT_MAX;
@@ -96,7 +120,7 @@ class Search {
     double value_ = 0.0;
     int complexity_ = 0;
     Technique technique_ = Technique::ForcingChain;
-    std::array<std::int16_t, kNodeCount + 1> bestRoute_{};
+    std::array<std::int16_t, kNodeCount + 1>& bestRoute_;
     int bestLength_ = 0;
     std::array<Mask, 81> bestRemovals_{};
     int placedCell_ = -1;
@@ -126,17 +150,24 @@ int Search::routeTo(int node) {
     return length;
 }
 
-// An "off" node that turns the start back on.
-bool Search::closesCycle(int node, int startCell, int startDigit, const Pass& pass) const {
-    const int cell = cellOfNode(node);
-    const int digit = digitOfNode(node);
-    if (pass.cellLinks && cell == startCell && digit != startDigit && links_.bivalue(cell))
-        return true;
-    if (pass.houseLinks && digit == startDigit) {
-        for (std::int8_t partner : links_.partners[startCell * 9 + startDigit - 1]) {
-            if (partner == cell)
-                return true;
+// The "off" nodes that turn the start back on: its cell's other candidate,
+// and its digit's partners in its houses.
+void Search::markClosers(const Pass& pass, int cell, int digit) {
+    if (pass.cellLinks && links_.bivalue(cell))
+        closer_[nodeOf(cell, links_.otherDigit(cell, digit), false)] = visit_;
+    if (pass.houseLinks) {
+        for (std::int8_t partner : links_.partners[cell * 9 + digit - 1]) {
+            if (partner >= 0)
+                closer_[nodeOf(partner, digit, false)] = visit_;
         }
+    }
+}
+
+// Whether node is on the walk's route to later.
+bool Search::leadsTo(int node, int later) const {
+    for (int n = later; n >= 0; n = parent_[n]) {
+        if (n == node)
+            return true;
     }
     return false;
 }
@@ -194,9 +225,10 @@ void Search::keep(Technique technique, double value, int complexity, int length)
 void Search::fromOn(const Pass& pass, int cell, int digit) {
     const int start = nodeOf(cell, digit, true);
     const int negation = oppositeOf(start);
-    ++visit_;
+    newVisit();
     tail_ = 0;
     enqueue(start, -1, 0);
+    markClosers(pass, cell, digit);
     int chainLast = -1;
     int chainComplexity = 0;
     for (int head = 0; head < tail_; ++head) {
@@ -207,19 +239,13 @@ void Search::fromOn(const Pass& pass, int cell, int digit) {
         if (isOn(node)) {
             if (depth + 2 > cycleLimit_ && depth + 2 > chainLimit_)
                 break; // everything after is at least as deep
-            if (cycles) {
-                ++ancestorVisit_;
-                for (int n = node; n >= 0; n = parent_[n])
-                    ancestor_[n] = ancestorVisit_;
-            }
             forEachOffOfOn(links_, cellOfNode(node), digitOfNode(node), pass.cellLinks,
                            [&](int off) {
                                if (off == negation && chainLast < 0) {
                                    chainLast = node;
                                    chainComplexity = depth + 2;
                                }
-                               if (cycles && ancestor_[off] != ancestorVisit_ &&
-                                   closesCycle(off, cell, digit, pass))
+                               if (cycles && closer_[off] == visit_ && !leadsTo(off, node))
                                    tryCycle(pass, node, off, depth + 2);
                                if (seen_[off] != visit_)
                                    enqueue(off, node, depth + 1);
@@ -251,7 +277,7 @@ void Search::fromOn(const Pass& pass, int cell, int digit) {
 void Search::fromOff(const Pass& pass, int cell, int digit) {
     const int start = nodeOf(cell, digit, false);
     const int goal = oppositeOf(start);
-    ++visit_;
+    newVisit();
     tail_ = 0;
     enqueue(start, -1, 0);
     int last = -1;
@@ -323,6 +349,9 @@ bool Search::run(Step& step) {
     if (placedCell_ >= 0)
         step.place(placedCell_, placedDigit_);
     step.chain.complexity = complexity_;
+    step.chain.nodes.reserve(static_cast<std::size_t>(bestLength_));
+    step.chain.parents.reserve(static_cast<std::size_t>(bestLength_));
+    step.chain.ends.reserve(1);
     step.chain.ends.push_back(
         static_cast<std::uint16_t>(appendPath(step.chain, bestRoute_.data(), bestLength_)));
     return true;
@@ -331,9 +360,11 @@ bool Search::run(Step& step) {
 } // namespace
 
 bool findForcingChainsAndCycles(const Context& context, Step& step) {
-    // About 40 KB of tables: kept off the caller's stack.
-    auto search = std::make_unique<Search>(context);
-    return search->run(step);
+    thread_local std::unique_ptr<Walk> walk;
+    if (!walk)
+        walk = std::make_unique<Walk>();
+    Search search(context, *walk);
+    return search.run(step);
 }
 
 } // namespace cellwright::logic::detail

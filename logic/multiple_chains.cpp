@@ -44,11 +44,24 @@ struct Origin {
     int house = -1;
 };
 
+// The branches and the best find so far, kept by each thread that rates: a
+// search reuses them rather than allocating at every step.
+struct Workspace {
+    std::array<Branch, 9> byDigit; // a branch per candidate of the cell
+    std::array<Branch, 9> byPlace; // a branch per place of a digit in a house
+    Branch off;
+    NodeCounter counter;
+    Step best;
+    std::array<std::int16_t, kNodeCount> exported{};
+};
+
 class Search {
   public:
-    Search(const Context& context, Mode mode)
+    Search(const Context& context, Mode mode, Workspace& space)
         : context_(context), mode_(mode),
-          propagator_(context, mode != Mode::Multiple, mode != Mode::Nishio) {}
+          propagator_(context, mode != Mode::Multiple, mode != Mode::Nishio),
+          counter_(space.counter), byDigit_(space.byDigit), byPlace_(space.byPlace),
+          off_(space.off), best_(space.best), exported_(space.exported) {}
 
     bool run(Step& step);
 
@@ -86,18 +99,18 @@ class Search {
     const Context& context_;
     Mode mode_;
     Propagator propagator_;
-    NodeCounter counter_;
-    std::array<Branch, 9> byDigit_; // a branch per candidate of the cell
-    std::array<Branch, 9> byPlace_; // a branch per place of a digit in a house
-    Branch off_;
+    NodeCounter& counter_;
+    std::array<Branch, 9>& byDigit_;
+    std::array<Branch, 9>& byPlace_;
+    Branch& off_;
     Clash clash_;
 
     bool found_ = false;
     double value_ = 0.0;
     int complexity_ = 0;
     Kind kind_ = Kind::Clash;
-    Step best_;
-    std::array<std::int16_t, kNodeCount> exported_{};
+    Step& best_;
+    std::array<std::int16_t, kNodeCount>& exported_;
 };
 
 Technique Search::technique(Kind kind) const {
@@ -116,7 +129,13 @@ void Search::keep(Kind kind, double value, int complexity, int conclusion, const
     value_ = value;
     complexity_ = complexity;
     kind_ = kind;
+    // The chain's storage outlives the step it belonged to.
+    Chain chain = std::move(best_.chain);
     begin(best_, technique(kind), value);
+    chain.nodes.clear();
+    chain.parents.clear();
+    chain.ends.clear();
+    best_.chain = std::move(chain);
     best_.variant = variantOf(kind);
     best_.chain.complexity = complexity;
     if (origin.cell >= 0)
@@ -273,22 +292,33 @@ bool Search::run(Step& step) {
     }
     if (!found_)
         return false;
-    step = std::move(best_);
+    step = best_;
     return true;
 }
 
 } // namespace
 
+namespace {
+
+bool search(const Context& context, Mode mode, Step& step) {
+    thread_local std::unique_ptr<Workspace> space;
+    if (!space)
+        space = std::make_unique<Workspace>();
+    return Search(context, mode, *space).run(step);
+}
+
+} // namespace
+
 bool findNishioForcingChains(const Context& context, Step& step) {
-    return std::make_unique<Search>(context, Mode::Nishio)->run(step);
+    return search(context, Mode::Nishio, step);
 }
 
 bool findMultipleForcingChains(const Context& context, Step& step) {
-    return std::make_unique<Search>(context, Mode::Multiple)->run(step);
+    return search(context, Mode::Multiple, step);
 }
 
 bool findDynamicForcingChains(const Context& context, Step& step) {
-    return std::make_unique<Search>(context, Mode::Dynamic)->run(step);
+    return search(context, Mode::Dynamic, step);
 }
 
 } // namespace cellwright::logic::detail

@@ -40,7 +40,11 @@ struct Producer {
 
 // Every technique in the order they are tried. A slot whose technique is not
 // built holds nullptr; running out of techniques before it makes the rating a
-// lower bound worth its leastValue.
+// lower bound worth its leastValue. The chaining techniques take slots 21 to
+// 30 (index 20 on): each is a Find like the others, kept in files of its own,
+// that fills Step::chain with the nodes behind its conclusion. Those that
+// compare all their finds (the sorted ones) keep the cheapest themselves, as
+// findUniqueLoop does.
 inline constexpr int kProducerCount = 30;
 extern const std::array<Producer, kProducerCount> kProducers;
 

@@ -19,7 +19,7 @@ int NodeCounter::walk(const Branch& branch) {
 }
 
 int NodeCounter::count(const Branch& branch, int node) {
-    ++visit_;
+    newVisit();
     seen_[node] = visit_;
     top_ = 0;
     stack_[top_++] = static_cast<std::int16_t>(node);
@@ -27,7 +27,7 @@ int NodeCounter::count(const Branch& branch, int node) {
 }
 
 int NodeCounter::count(const Branch& branch, const Clash& clash) {
-    ++visit_;
+    newVisit();
     seen_[clash.node] = visit_;
     top_ = 0;
     for (int i = 0; i < clash.parentCount; ++i) {
@@ -40,10 +40,16 @@ int NodeCounter::count(const Branch& branch, const Clash& clash) {
 }
 
 Propagator::Propagator(const Context& context, bool dynamic, bool cellLinks)
-    : grid_(context.grid), index_(context.index), dynamic_(dynamic), cellLinks_(cellLinks) {}
+    : grid_(context.grid), index_(context.index), dynamic_(dynamic), cellLinks_(cellLinks) {
+    for (int cell = 0; cell < 81; ++cell) {
+        for (Mask digits = grid_.candidates(cell); digits != 0; digits &= digits - 1)
+            baseCells_[lowestDigit(digits) - 1].add(cell);
+    }
+}
 
 void Propagator::remove(int cell, int digit) {
     candidates_[cell] &= static_cast<Mask>(~digitBit(digit));
+    cells_[digit - 1].remove(cell);
     for (HouseType type : kBoxRowColumn) {
         positions_[houseOfCell(type, cell)][digit - 1] &=
             static_cast<Mask>(~(1U << positionIn(type, cell)));
@@ -55,6 +61,7 @@ bool Propagator::run(int start, Branch& branch, Clash& clash) {
     if (dynamic_) {
         for (int cell = 0; cell < 81; ++cell)
             candidates_[cell] = grid_.candidates(cell);
+        cells_ = baseCells_;
         for (int house = 0; house < 27; ++house) {
             for (int digit = 1; digit <= 9; ++digit)
                 positions_[house][digit - 1] = index_.positions(house, digit);
@@ -109,12 +116,10 @@ bool Propagator::followOn(int node, Branch& branch, Clash& clash) {
                 return true;
         }
     }
-    for (int peer : kPeers[cell]) {
-        const Mask there = dynamic_ ? candidates_[peer] : grid_.candidates(peer);
-        if ((there & digitBit(digit)) != 0 && imply(nodeOf(peer, digit, false)))
-            return true;
-    }
-    return false;
+    bool clashed = false;
+    forEachPeerWith((dynamic_ ? cells_ : baseCells_)[digit - 1], cell,
+                    [&](int peer) { clashed = clashed || imply(nodeOf(peer, digit, false)); });
+    return clashed;
 }
 
 bool Propagator::followOff(int node, Branch& branch, Clash& clash) {

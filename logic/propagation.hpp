@@ -16,9 +16,11 @@ class Branch {
   public:
     Branch() {
         first_.fill(-1);
-        parents_.reserve(4 * kNodeCount);
-        on_.reserve(kCandidateCount);
-        off_.reserve(kCandidateCount);
+        // Room for a usual branch; a branch is reused, so its storage grows to
+        // the largest it has held and stays.
+        parents_.reserve(kCandidateCount);
+        on_.reserve(256);
+        off_.reserve(256);
     }
 
     void clear() {
@@ -32,7 +34,7 @@ class Branch {
     }
     bool has(int node) const { return first_[node] >= 0; }
     void add(int node, const std::int16_t* parents, int count) {
-        first_[node] = static_cast<std::int32_t>(parents_.size());
+        first_[node] = static_cast<std::int16_t>(parents_.size());
         count_[node] = static_cast<std::uint8_t>(count);
         parents_.insert(parents_.end(), parents, parents + count);
         (isOn(node) ? on_ : off_).push_back(static_cast<std::int16_t>(node));
@@ -44,7 +46,7 @@ class Branch {
     const std::vector<std::int16_t>& offNodes() const { return off_; }
 
   private:
-    std::array<std::int32_t, kNodeCount> first_{};
+    std::array<std::int16_t, kNodeCount> first_{}; // into parents_; -1: not reached
     std::array<std::uint8_t, kNodeCount> count_{};
     std::vector<std::int16_t> parents_;
     std::vector<std::int16_t> on_;
@@ -68,6 +70,12 @@ class NodeCounter {
 
   private:
     int walk(const Branch& branch);
+    void newVisit() {
+        if (++visit_ == 0) {
+            seen_.fill(0);
+            visit_ = 1;
+        }
+    }
     std::array<std::uint32_t, kNodeCount> seen_{};
     std::uint32_t visit_ = 0;
     std::array<std::int16_t, kNodeCount> stack_{};
@@ -97,6 +105,8 @@ class Propagator {
     const HouseIndex& index_;
     bool dynamic_;
     bool cellLinks_;
+    std::array<CellSet, 9> baseCells_{};              // each digit's cells in the grid
+    std::array<CellSet, 9> cells_{};                  // and in the working copy
     std::array<Mask, 81> candidates_{};               // the working copy
     std::array<std::array<Mask, 9>, 27> positions_{}; // house, digit - 1
     std::array<std::int16_t, kNodeCount> onQueue_{};

@@ -239,7 +239,8 @@ struct Rating {
     bool bound = false;
     bool epBound = false;
     bool edBound = false;
-    Technique hardest = Technique::FullHouse; // the first step worth er; Beyond when bound
+    // The first step worth er; Beyond when the techniques ran out.
+    Technique hardest = Technique::FullHouse;
     RatingEnd end = RatingEnd::Solved;
     int steps = 0;
 };
@@ -258,7 +259,7 @@ std::string cellName(int cell);                 // "r4c6"
 // A step in one line, e.g.
 // "Hidden pair 3/8 in row 4 (r4c2, r4c7): r4c2 <> 1 5, r4c7 <> 6".
 std::string describe(const Step& step);
-// A value in tenths as the scale prints it: "7.1", or ">6.5" for a bound.
+// A value in tenths (0 or more) as the scale prints it: "7.1", or ">6.5" for a bound.
 std::string formatValue(int tenths, bool bound = false);
 
 // The bands puzzles are sorted into by ER.

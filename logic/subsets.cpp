@@ -40,9 +40,9 @@ bool findDirectHidden(const Context& context, Step& step, Technique technique, d
                 Mask positions = 0;
                 if (!hiddenSet(context, house, digits, positions))
                     continue;
+                // A digit of the set has no place outside its cells, so
+                // only the others can be left with exactly one.
                 for (int single = 1; single <= 9; ++single) {
-                    if (digits & digitBit(single))
-                        continue;
                     const Mask where = context.index.positions(house, single);
                     const Mask left = where & static_cast<Mask>(~positions);
                     if (digitCount(where) < 2 || digitCount(left) != 1)
@@ -80,9 +80,9 @@ bool findHidden(const Context& context, Step& step, Technique technique, double 
                 if (!hiddenSet(context, house, digits, positions))
                     continue;
                 bool removes = false;
-                for (int p = 0; p < 9 && !removes; ++p) {
-                    removes = ((positions >> p) & 1U) &&
-                              (context.grid.candidates(kHouseCells[house][p]) & ~digits) != 0;
+                for (Mask rest = positions; rest != 0 && !removes; rest &= rest - 1) {
+                    const int cell = kHouseCells[house][lowestDigit(rest) - 1];
+                    removes = (context.grid.candidates(cell) & ~digits) != 0;
                 }
                 if (!removes)
                     continue;

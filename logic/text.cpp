@@ -79,6 +79,10 @@ std::string concat(std::initializer_list<std::string_view> parts) {
     return text;
 }
 
+std::string digitText(int digit) {
+    return std::string(1, static_cast<char>('0' + digit));
+}
+
 // "3/8"
 std::string digitList(Mask digits, char separator = '/') {
     std::string text;
@@ -127,7 +131,7 @@ std::string effects(const Step& step) {
     if (step.places()) {
         if (!text.empty())
             text += "; ";
-        text += concat({cellName(step.placedCell), " = ", digitList(digitBit(step.placedDigit))});
+        text += concat({cellName(step.placedCell), " = ", digitText(step.placedDigit)});
     }
     return text;
 }
@@ -143,8 +147,8 @@ std::string_view setName(int size) {
 std::string uniquePattern(const Step& step) {
     const std::string own = cellList(step, 0, step.size);
     std::string text = step.technique == Technique::BUG
-                           ? concat({"type ", digitList(digitBit(step.variant)), " on ", own})
-                           : concat({"type ", digitList(digitBit(step.variant)), " on ",
+                           ? concat({"type ", digitText(step.variant), " on ", own})
+                           : concat({"type ", digitText(step.variant), " on ",
                                      digitList(step.digits), " (", own, ")"});
     if (step.variant == 2 || step.variant == 4)
         text += concat({" with ", digitList(step.otherDigits)});
@@ -221,10 +225,6 @@ std::string describe(const Step& step) {
 
 std::string formatValue(int tenths, bool bound) {
     std::string text = bound ? ">" : "";
-    if (tenths < 0) {
-        text += '-';
-        tenths = -tenths;
-    }
     text += std::to_string(tenths / 10);
     text += '.';
     text += static_cast<char>('0' + tenths % 10);

@@ -1,15 +1,15 @@
 // The chaining techniques: each on a step of the reference rater's own path,
-// the length increments, the rated sample above 6.2 and the soundness of
-// every chain step against the solution.
-#include "counter/solution_count.hpp"
+// the chains they record, the length increments, the rated sample above 6.2
+// and what a rating says beyond them.
 #include "logic/chains.hpp"
 #include "logic_test_support.hpp"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -81,6 +81,34 @@ const StepCase kChainSteps[] = {
     {".7.592438....4.16242....957.5..2......76...2.21.48...37..8..219.9.2.4786862.7.345",
      "r2c1:3 r2c3:38 r3c3:16 r4c3:369 r4c4:1 r5c2:3 r8c1:3 r8c5:1", Technique::ForcingChain, 73, 12,
      "r2c2=3"},
+    {"..843..91.3982176..1.97...3..168....3...9761..67.1......3.489.62..76913..96.5....",
+     "r1c1:5 r3c1:5 r3c3:5 r4c6:5 r4c7:2 r5c2:5 r5c9:5 r6c4:2 r6c6:5 r6c8:5 r6c9:8 r7c1:5 r7c8:7 "
+     "r8c2:5 r9c1:7 r9c4:2 r9c9:8",
+     Technique::AlignedTripleExclusion, 75, 0, "r9c9<>4"},
+    {"682.5314.9.486.32553.2.4.86.68.2.4...95..86....36.....82...6534.5.432.6.34658.2..",
+     "r4c6:17 r4c9:7 r5c1:17 r6c1:17 r6c5:1", Technique::NishioForcingChain, 77, 10, "r6c2<>7"},
+    {".9.5..286..5196...64..82915..961752....458.69.56239..85.89216....4.658929628...51",
+     "r2c1:37 r2c2:37 r2c8:7 r2c9:3 r5c1:3 r9c7:4", Technique::NishioForcingChain, 78, 11,
+     "r9c6=3"},
+    {"92.46...5.....92....1..24.9..927.64.74....5922.694.....95.37824382594716....2.953",
+     "r4c2:1 r4c6:1 r6c2:3 r6c6:13 r6c9:1", Technique::RegionForcingChain, 83, 14, "r9c4<>1"},
+    {"92.46...5.....92....1..24.9..927.64.74....5922.694.....95.37824382594716....2.953",
+     "r4c2:1 r4c6:1 r6c2:3 r6c6:13 r6c9:1 r9c4:1", Technique::CellForcingChain, 83, 12, "r3c4<>8"},
+    {".7.539.2.234...59.9.52...73.....735...7.6.2....9....17.936.27.17.619..321....3965",
+     "r3c5:1 r3c6:1 r3c7:4 r5c2:4 r5c6:48 r6c2:58 r9c5:4", Technique::CellForcingChain, 85, 19,
+     "r2c4=7"},
+    {"9..4...864.....3........145.98.4...1514...63.2.65.18.4.4..8.91.8..1..4..1.9.24.68",
+     "r1c5:3 r2c3:7 r2c4:79 r2c5:79 r2c6:9 r2c9:2 r3c1:3 r3c4:7 r4c4:37 r4c8:7 r5c4:7 r7c6:7 "
+     "r8c2:7 r8c3:3 r8c5:37 r8c6:57",
+     Technique::DynamicForcingChain, 88, 13, "r2c2<>7"},
+    {"2.187..6......17..7....6.12835762149.1.3.86.7....19.3.1.6.87....2.1.3.76...6....1",
+     "r2c3:8 r2c9:3 r3c7:3 r9c1:9 r9c7:3", Technique::DynamicForcingChain, 90, 19, "r9c1<>5"},
+    {".7.539.2.2347..59.9.52...73.....735...7.6.2....9....17.936.27.17.619..321...73965",
+     "r3c5:1 r3c6:1 r3c7:48 r4c5:8 r4c9:8 r5c1:8 r5c2:4 r5c6:48 r6c2:58 r7c5:4 r8c2:8",
+     Technique::DynamicForcingChain, 88, 12, "r4c4<>4"},
+    {"9..4...8.4.....3........145.98.4...1514...63.2.65.18.4.4..8.91.8..1..4..1.9.24.68",
+     "r1c5:6 r2c4:9 r2c5:9 r2c6:9 r4c4:3 r4c8:7 r8c5:3 r8c6:5", Technique::DynamicForcingChain, 89,
+     15, "r5c4<>7"},
 };
 
 TEST(ChainSteps, EachTechniqueTakesTheReferenceStep) {
@@ -111,6 +139,148 @@ TEST(ChainSteps, WorkedExampleNamesEveryNode) {
         ".........8......7.....9.1..9...4321.7....59.812.....35..753.........1.89..892.3.."));
     EXPECT_EQ(rating.er, 71);
     EXPECT_EQ(rating.hardest, Technique::ForcingChain);
+}
+
+// The distinct nodes a chain's branch ends on and follows from.
+int nodesBehind(const Chain& chain, int end) {
+    std::set<std::tuple<int, int, bool>> seen;
+    std::vector<int> todo = {end};
+    while (!todo.empty()) {
+        const ChainNode& node = chain.nodes[todo.back()];
+        todo.pop_back();
+        if (!seen.insert({node.cell, node.digit, node.on}).second)
+            continue;
+        for (int i = 0; i < node.parentCount; ++i)
+            todo.push_back(chain.parents[node.firstParent + i]);
+    }
+    return static_cast<int>(seen.size());
+}
+
+// Every chain step along the sample's paths records branches that start from
+// an assumption and end on the step's conclusion, and as many nodes as its
+// value counts. A clash ends on both states of one candidate and concludes
+// the opposite of its assumption.
+TEST(ChainSteps, EveryChainRecordsItsBranches) {
+    int chains = 0;
+    for (const auto& rated : test::ratedSample()) {
+        if (rated.er < 65)
+            continue;
+        for (const Step& step : explain(digitsOf(rated.puzzle))) {
+            const Chain& chain = step.chain;
+            if (chain.nodes.empty())
+                continue;
+            ++chains;
+            SCOPED_TRACE(describe(step));
+            int counted = 0;
+            for (const std::uint16_t end : chain.ends)
+                counted += nodesBehind(chain, end);
+            EXPECT_EQ(counted, chain.complexity);
+            const ChainNode& last = chain.nodes[chain.ends.back()];
+            const bool cycle = step.technique == Technique::XCycle ||
+                               step.technique == Technique::YCycle ||
+                               step.technique == Technique::XYCycle;
+            const bool clash =
+                step.technique == Technique::NishioForcingChain ||
+                (step.technique == Technique::DynamicForcingChain && step.variant == 1);
+            if (cycle) {
+                EXPECT_EQ(chain.nodes.size(), static_cast<std::size_t>(chain.complexity) + 1);
+                EXPECT_TRUE(last.on && last.cell == step.cells[0]);
+                continue;
+            }
+            // What the step concludes: the clash's assumption turned round, or
+            // the node every branch ends on.
+            ChainNode conclusion = last;
+            if (clash) {
+                const ChainNode& first = chain.nodes[chain.ends.front()];
+                EXPECT_TRUE(first.cell == last.cell && first.digit == last.digit &&
+                            first.on != last.on);
+                conclusion = chain.nodes[0];
+                conclusion.on = !conclusion.on;
+            } else {
+                for (const std::uint16_t end : chain.ends) {
+                    EXPECT_TRUE(chain.nodes[end].cell == last.cell &&
+                                chain.nodes[end].digit == last.digit &&
+                                chain.nodes[end].on == last.on);
+                }
+            }
+            if (conclusion.on) {
+                EXPECT_EQ(step.placedCell, conclusion.cell);
+                EXPECT_EQ(step.placedDigit, conclusion.digit);
+            } else {
+                EXPECT_EQ(step.eliminations[conclusion.cell], digitBit(conclusion.digit));
+            }
+        }
+    }
+    EXPECT_GT(chains, 300);
+}
+
+// Above 6.2 every puzzle of the sample is rated exactly as the reference
+// rates it, ER, EP and ED, in each range of the chaining techniques.
+TEST(ChainRatings, RatedSampleAboveSixTwoIsExact) {
+    struct Range {
+        int low, high, puzzles;
+    };
+    // Cycles and X-chains; forcing chains; exclusion and Nishio; multiple and
+    // dynamic forcing chains.
+    const Range kRanges[] = {{63, 69, 21}, {70, 74, 34}, {75, 79, 3}, {80, 89, 2}, {90, 200, 4}};
+    for (const Range& range : kRanges) {
+        int exact = 0;
+        for (const auto& rated : test::ratedSample()) {
+            if (rated.er < range.low || rated.er > range.high)
+                continue;
+            const Rating rating = rate(digitsOf(rated.puzzle));
+            const bool same = !rating.bound && rating.er == rated.er && rating.ep == rated.ep &&
+                              rating.ed == rated.ed;
+            exact += same;
+            EXPECT_TRUE(same) << rated.puzzle << " rated " << formatValue(rating.er, rating.bound);
+        }
+        EXPECT_EQ(exact, range.puzzles) << range.low << "-" << range.high;
+    }
+}
+
+// Puzzles of the hard collection whose paths take dynamic forcing chains
+// again and again, with the reference's ER/EP/ED; some start with a harder
+// step than a single, which sets EP and ED.
+TEST(ChainRatings, HardCollectionMatchesTheReference) {
+    const std::pair<const char*, const char*> kRated[] = {
+        {"39.6.......6.......4..2.81......5....7..1..2....4......85.4..7.......3.......7.42",
+         "9.1/1.2/1.2"},
+        {".364.2...8......4...278.....2...873.6....49.87..6..........7.1....1..3..2....6..5",
+         "9.1/1.2/1.2"},
+        {"37.6.......9.......2..8.16......5....9..1..8....4......58.6..9.......3.......7.42",
+         "9.0/2.0/2.0"},
+        {"..1.3..2.....7.6...5.6.1...7...4..3...4..51.8.8...6.........8.2.3...7...5..4...9.",
+         "8.9/2.6/2.6"},
+        {"2..3..1.4..6...5.2.7.2.....8....23......4.6..7..9........65...........1..394.7...",
+         "8.9/2.3/2.3"},
+        {".4..1....5..4.8....612........1.7..3......5..4.3...81.9........7.6.3.9.2....697..",
+         "8.8/2.5/2.5"},
+        {".9...6...5....7..6..2...3....6..5..48.....79.7....2.......5..1....62...8.3...1.4.",
+         "8.7/1.5/1.5"},
+        {"35.6.......2.......9..5.48......5....6..1..9....4......18.6..5.......7.......7.32",
+         "8.6/1.2/1.2"},
+    };
+    for (const auto& [puzzle, expected] : kRated) {
+        const Rating rating = rate(digitsOf(puzzle));
+        EXPECT_FALSE(rating.bound) << puzzle;
+        EXPECT_EQ(formatValue(rating.er) + "/" + formatValue(rating.ep) + "/" +
+                      formatValue(rating.ed),
+                  expected)
+            << puzzle;
+    }
+}
+
+// A puzzle of the hard collection that the reference rates 10.5 or more
+// (nested forcing chains): the dynamic forcing chains run out on it, and its
+// rating says it is worth at least the next technique's 9.0.
+TEST(ChainRatings, BeyondDynamicChainsIsABound) {
+    const Rating rating = rate(digitsOf(
+        "........1.....2.3...4.5.6....52......4.1....78...6.4....8.....3.5..9.8.69.6....7."));
+    EXPECT_EQ(rating.end, RatingEnd::RanOut);
+    EXPECT_TRUE(rating.bound);
+    EXPECT_EQ(rating.er, 90);
+    EXPECT_EQ(rating.hardest, Technique::Beyond);
+    EXPECT_EQ(formatValue(rating.er, rating.bound), ">9.0");
 }
 
 TEST(ChainValue, LengthAddsATenthPerThresholdPassed) {

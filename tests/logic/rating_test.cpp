@@ -107,6 +107,7 @@ TEST(LogicRating, EndsEarly) {
     EXPECT_EQ(empty.end, RatingEnd::RanOut);
     EXPECT_TRUE(empty.bound && empty.epBound && empty.edBound);
     EXPECT_EQ(empty.er, 90);
+    EXPECT_EQ(empty.ep, 90);
     EXPECT_EQ(empty.ed, 90);
     EXPECT_EQ(formatValue(empty.er, empty.bound), ">9.0");
 

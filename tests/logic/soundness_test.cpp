@@ -104,6 +104,10 @@ TEST(LogicSoundness, HardCollectionAndRatedSample) {
     for (const auto& rated : test::ratedSample())
         checkPath(test::digitsOf(rated.puzzle), tally);
     EXPECT_GT(tally.puzzles, 1000);
+    // Every chaining technique is among the steps checked.
+    for (int t = static_cast<int>(Technique::XCycle);
+         t <= static_cast<int>(Technique::DynamicForcingChain); ++t)
+        EXPECT_GT(tally.techniques[t], 0) << techniqueName(static_cast<Technique>(t));
 }
 
 } // namespace
