@@ -63,4 +63,4 @@ void BM_PuzzlesOfALevel(benchmark::State& state) {
     state.counters["tries_per_puzzle"] =
         benchmark::Counter(static_cast<double>(index), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_PuzzlesOfALevel)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PuzzlesOfALevel)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
