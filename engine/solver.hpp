@@ -45,6 +45,7 @@ struct PassReport {
 
     bool ended() const { return action == PassAction::End; }
     bool guessed() const { return cell >= 0; }
+    bool operator==(const PassReport&) const = default;
 };
 
 // One solver pass; solving has come to an end when it reports End: the board

@@ -192,12 +192,6 @@ struct FailingBackups final : SolverHost {
     std::array<Board, kGuessStackSize> saved{};
 };
 
-bool sameReport(const PassReport& a, const PassReport& b) {
-    return a.action == b.action && (!a.ended() || a.verdict == b.verdict) && a.filled == b.filled &&
-           a.level == b.level && a.cell == b.cell && a.digit == b.digit &&
-           a.candidates == b.candidates && a.backedOut == b.backedOut;
-}
-
 // The same search by solveBoard and by quiet passes side by side: every pass
 // gives the same report, digits and guesses, the last the same marks.
 // Returns the message the search ended with.
@@ -207,7 +201,7 @@ std::string searchBothWays(const EngineState& start, int failingSave = -1, int f
     for (int pass = 0; pass < 200000; ++pass) {
         const Board before = loud.board;
         const PassReport report = solveBoard(loud, loudHost);
-        if (!sameReport(solveBoardQuietly(quiet, quietHost), report) ||
+        if (solveBoardQuietly(quiet, quietHost) != report ||
             quiet.board.digits() != loud.board.digits() || quiet.guessStack != loud.guessStack ||
             quiet.guessDepth != loud.guessDepth) {
             ADD_FAILURE() << "quiet passes differ at pass " << pass;
