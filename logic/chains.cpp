@@ -78,6 +78,7 @@ std::string origin(const Step& step) {
     case Technique::RegionForcingChain:
         return "on " + digit + " in " + house + " ";
     case Technique::DynamicForcingChain:
+    case Technique::DynamicForcingChainPlus:
         switch (step.variant) {
         case 1:
             return "contradiction from " + cell + "=" + digit + " ";
@@ -102,7 +103,7 @@ std::string chainPattern(const Step& step) {
     for (std::size_t e = 0; e < chain.ends.size(); ++e) {
         branch.clear();
         // The first parent of each node leads back to the branch's assumption.
-        for (int n = chain.ends[e]; branch.size() <= chain.nodes.size();) {
+        for (int n = chain.ends[e];;) {
             branch.push_back(n);
             const ChainNode& node = chain.nodes[n];
             if (node.parentCount == 0)

@@ -135,5 +135,6 @@ bool findAlignedTripleExclusion(const Context&, Step&);
 bool findNishioForcingChains(const Context&, Step&);
 bool findMultipleForcingChains(const Context&, Step&);
 bool findDynamicForcingChains(const Context&, Step&);
+bool findDynamicForcingChainsPlus(const Context&, Step&);
 
 } // namespace cellwright::logic::detail

@@ -7,7 +7,9 @@
 //   place of a digit in a house, holds;
 // - dynamic forcing chains (both links, dynamic): the clashes, what follows
 //   from a candidate both holding and not holding ("double"), and the cell and
-//   house cases, all with links that see the candidates removed so far.
+//   house cases, all with links that see the candidates removed so far;
+// - dynamic forcing chains (+): the same, and when the links run dry the
+//   basic rules look at what the assumption left (basic_rules.cpp).
 // Of all finds the cheapest is taken: by value, node count, kind (double,
 // cell, house, clash) and the order found.
 #include "logic/propagation.hpp"
@@ -18,7 +20,7 @@ namespace cellwright::logic::detail {
 
 namespace {
 
-enum class Mode : std::uint8_t { Nishio, Multiple, Dynamic };
+enum class Mode : std::uint8_t { Nishio, Multiple, Dynamic, DynamicPlus };
 
 // What the reference rater sorts equal finds by.
 enum class Kind : std::uint8_t { Double = 1, Cell = 5, Region = 6, Clash = 7 };
@@ -39,9 +41,9 @@ constexpr std::uint8_t variantOf(Kind kind) {
 // Where a find comes from: the assumption's cell (and digit), or a digit's
 // house.
 struct Origin {
-    int cell = -1;
-    int digit = 0;
-    int house = -1;
+    int cell;  // -1: none
+    int digit; // 0: none
+    int house; // -1: none
 };
 
 // The branches and the best find so far, kept by each thread that rates: a
@@ -59,7 +61,8 @@ class Search {
   public:
     Search(const Context& context, Mode mode, Workspace& space)
         : context_(context), mode_(mode),
-          propagator_(context, mode != Mode::Multiple, mode != Mode::Nishio),
+          propagator_(context, mode != Mode::Multiple, mode != Mode::Nishio,
+                      mode == Mode::DynamicPlus),
           counter_(space.counter), byDigit_(space.byDigit), byPlace_(space.byPlace),
           off_(space.off), best_(space.best), exported_(space.exported) {}
 
@@ -67,7 +70,10 @@ class Search {
 
   private:
     double base() const {
-        return mode_ == Mode::Nishio ? 7.5 : mode_ == Mode::Multiple ? 8.0 : 8.5;
+        return mode_ == Mode::Nishio     ? 7.5
+               : mode_ == Mode::Multiple ? 8.0
+               : mode_ == Mode::Dynamic  ? 8.5
+                                         : 9.0;
     }
     Technique technique(Kind kind) const;
     bool beats(double value, int complexity, Kind kind) const {
@@ -119,8 +125,10 @@ Technique Search::technique(Kind kind) const {
         return Technique::NishioForcingChain;
     case Mode::Multiple:
         return kind == Kind::Cell ? Technique::CellForcingChain : Technique::RegionForcingChain;
-    default:
+    case Mode::Dynamic:
         return Technique::DynamicForcingChain;
+    default:
+        return Technique::DynamicForcingChainPlus;
     }
 }
 
@@ -263,7 +271,7 @@ void Search::fromCandidate(int cell, int digit, int candidates, Branch& on) {
     if (mode_ != Mode::Multiple) {
         if (propagator_.run(oppositeOf(assumption), off_, clash_))
             clash(off_, oppositeOf(assumption));
-        if (mode_ == Mode::Dynamic && candidates >= 3) {
+        if ((mode_ == Mode::Dynamic || mode_ == Mode::DynamicPlus) && candidates >= 3) {
             const std::array<const Branch*, 9> both = {&on, &off_};
             common(Kind::Double, both, 2, Origin{cell, digit, -1});
         }
@@ -319,6 +327,10 @@ bool findMultipleForcingChains(const Context& context, Step& step) {
 
 bool findDynamicForcingChains(const Context& context, Step& step) {
     return search(context, Mode::Dynamic, step);
+}
+
+bool findDynamicForcingChainsPlus(const Context& context, Step& step) {
+    return search(context, Mode::DynamicPlus, step);
 }
 
 } // namespace cellwright::logic::detail

@@ -39,7 +39,7 @@ const std::array<Producer, kProducerCount> kProducers = {{
     {findNishioForcingChains, 7.5},
     {findMultipleForcingChains, 8.0},
     {findDynamicForcingChains, 8.5},
-    {nullptr, 9.0},
+    {findDynamicForcingChainsPlus, 9.0},
     {nullptr, 9.5},
     {nullptr, 10.0},
     {nullptr, 10.5},

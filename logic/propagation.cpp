@@ -39,11 +39,14 @@ int NodeCounter::count(const Branch& branch, const Clash& clash) {
     return 1 + walk(branch);
 }
 
-Propagator::Propagator(const Context& context, bool dynamic, bool cellLinks)
-    : grid_(context.grid), index_(context.index), dynamic_(dynamic), cellLinks_(cellLinks) {
+Propagator::Propagator(const Context& context, bool dynamic, bool cellLinks, bool advanced)
+    : grid_(context.grid), index_(context.index), dynamic_(dynamic), cellLinks_(cellLinks),
+      advanced_(advanced) {
     for (int cell = 0; cell < 81; ++cell) {
         for (Mask digits = grid_.candidates(cell); digits != 0; digits &= digits - 1)
             baseCells_[lowestDigit(digits) - 1].add(cell);
+        if (grid_.digit(cell) != 0)
+            ++placed_[grid_.digit(cell) - 1];
     }
 }
 
@@ -88,6 +91,12 @@ bool Propagator::run(int start, Branch& branch, Clash& clash) {
                 return true;
             for (int i = before; i < static_cast<int>(branch.onNodes().size()); ++i)
                 onQueue_[onTail++] = branch.onNodes()[i];
+        }
+        if (advanced_ && onHead == onTail && offHead == offTail) {
+            const int before = static_cast<int>(branch.offNodes().size());
+            applyBasicRules(branch);
+            for (int i = before; i < static_cast<int>(branch.offNodes().size()); ++i)
+                offQueue_[offTail++] = branch.offNodes()[i];
         }
     }
     return false;

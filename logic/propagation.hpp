@@ -89,7 +89,7 @@ class NodeCounter {
 // holds only because of removals names the removed nodes as further parents.
 class Propagator {
   public:
-    Propagator(const Context& context, bool dynamic, bool cellLinks);
+    Propagator(const Context& context, bool dynamic, bool cellLinks, bool advanced = false);
 
     // Fills branch with what start implies; true when something came out both
     // on and off (then branch stops there and clash holds the later node,
@@ -100,11 +100,22 @@ class Propagator {
     bool followOn(int node, Branch& branch, Clash& clash);
     bool followOff(int node, Branch& branch, Clash& clash);
     void remove(int cell, int digit);
+    // Dynamic forcing chains (+): when the links run dry, pointing and
+    // claiming, hidden pairs, naked pairs and X-wings on the working grid
+    // (basic_rules.cpp).
+    class Finds;
+    void applyBasicRules(Branch& branch);
+    void locking(Finds& finds) const;
+    void hiddenPairs(Finds& finds) const;
+    void nakedPairs(Finds& finds) const;
+    void xWings(Finds& finds) const;
 
     const Grid& grid_;
     const HouseIndex& index_;
     bool dynamic_;
     bool cellLinks_;
+    bool advanced_;
+    std::array<int, 9> placed_{};                     // how often each digit is placed
     std::array<CellSet, 9> baseCells_{};              // each digit's cells in the grid
     std::array<CellSet, 9> cells_{};                  // and in the working copy
     std::array<Mask, 81> candidates_{};               // the working copy

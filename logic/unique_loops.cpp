@@ -10,9 +10,9 @@ namespace cellwright::logic::detail {
 
 namespace {
 
-// A puzzle with no solution can hold so many cells of one pair that walking
-// every loop through them would take ages; past this many visits per start
-// cell the walk gives up. No grid that has a solution comes near it.
+// A grid with no solution can hold so many cells of one pair that walking
+// every path through them would take ages even so; past this many visits per
+// start cell the walk gives up. Grids on the way to a solution stay far below.
 constexpr int kVisitBudget = 200000;
 
 class LoopFinder {
@@ -43,8 +43,7 @@ class LoopFinder {
     void walk(int cell, Mask extras, int extraCells, int arrivedBy) {
         if (++visits_ > kVisitBudget)
             return;
-        path_[length_++] = static_cast<std::uint8_t>(cell);
-        onPath_.add(cell);
+        push(cell);
         for (HouseType type : kBoxRowColumn) {
             if (static_cast<int>(type) == arrivedBy)
                 continue;
@@ -58,12 +57,42 @@ class LoopFinder {
                     continue;
                 extras |= candidates & static_cast<Mask>(~pair_);
                 const bool extra = digitCount(candidates) > 2;
-                if (!extra || extraCells < 2 || digitCount(extras) == 1)
+                if ((!extra || extraCells < 2 || digitCount(extras) == 1) && fits(next))
                     walk(next, extras, extraCells + (extra ? 1 : 0), static_cast<int>(type));
             }
         }
+        pop(cell);
+    }
+
+    // The path's cells, and how many of them lie at even and at odd places
+    // in each house.
+    void push(int cell) {
+        count(cell, length_, 1);
+        path_[length_++] = static_cast<std::uint8_t>(cell);
+        onPath_.add(cell);
+    }
+    void pop(int cell) {
         onPath_.remove(cell);
-        --length_;
+        count(cell, --length_, -1);
+    }
+    void count(int cell, int place, int by) {
+        for (HouseType type : kBoxRowColumn)
+            (place % 2 != 0 ? odd_ : even_)[houseOfCell(type, cell)] +=
+                static_cast<std::uint8_t>(by);
+    }
+
+    // Whether a loop can still come of the path with cell next on it: none
+    // can once a house holds two path cells at places of the same parity
+    // (valid() would refuse it), which also keeps a house to two path cells. Leaving such paths
+    // unwalked changes no loop found nor their order, and keeps the walk short.
+    bool fits(int next) const {
+        const bool odd = length_ % 2 != 0;
+        for (HouseType type : kBoxRowColumn) {
+            const int house = houseOfCell(type, next);
+            if ((odd ? odd_ : even_)[house] != 0)
+                return false;
+        }
+        return true;
     }
 
     // Each house a loop cell lies in must hold exactly two loop cells, one
@@ -275,6 +304,7 @@ class LoopFinder {
     std::array<std::uint8_t, 81> path_{};
     int length_ = 0;
     CellSet onPath_;
+    std::array<std::uint8_t, 27> even_{}, odd_{};
     Step candidate_;
     Step best_;
     bool found_ = false;

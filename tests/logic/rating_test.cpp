@@ -106,10 +106,10 @@ TEST(LogicRating, EndsEarly) {
     const Rating empty = rate(Digits{});
     EXPECT_EQ(empty.end, RatingEnd::RanOut);
     EXPECT_TRUE(empty.bound && empty.epBound && empty.edBound);
-    EXPECT_EQ(empty.er, 90);
-    EXPECT_EQ(empty.ep, 90);
-    EXPECT_EQ(empty.ed, 90);
-    EXPECT_EQ(formatValue(empty.er, empty.bound), ">9.0");
+    EXPECT_EQ(empty.er, 95);
+    EXPECT_EQ(empty.ep, 95);
+    EXPECT_EQ(empty.ed, 95);
+    EXPECT_EQ(formatValue(empty.er, empty.bound), ">9.5");
 
     // The whole grid given: no step, nothing to rate.
     const Rating full = rate(digitsOf(

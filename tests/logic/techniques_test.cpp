@@ -66,6 +66,9 @@ TEST(LogicTechniques, StepsOnThePath) {
         {45, "..4...51.6...1....3.8..7.4..9..3........481....5..9.6......4...8.675..9.....86...",
          "Unique rectangle type 3 on 1/5 (r7c9, r9c9, r9c1, r7c1) with hidden pair 1/5 (r4c1) in "
          "column 1: r4c1 <> 2 4"},
+        {45, "..81...23........6..9.52....65.18.7..92.351..8...7...9...........6...9.1......238",
+         "Unique rectangle type 3 on 6/9 (r1c5, r1c6, r9c6, r9c5) with hidden pair 6/9 (r9c1) in "
+         "row 9: r9c1 <> 1"},
         {45, "4....1.....9....67...2.....962...45..47...2.6..1........4.2.1......49..5.3..5..9.",
          "Unique rectangle type 4 on 6/8 (r8c3, r9c3, r9c7, r8c7) with 6 in column 7: r8c7 <> 8, "
          "r9c7 <> 8"},
