@@ -12,7 +12,7 @@ namespace {
 
 bool asksForHelpOrVersion(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        for (const char* flag : {"-h", "--help", "-v", "--version"}) {
+        for (const char* flag : {"-h", "--help", "--help-all", "-v", "--version"}) {
             if (std::strcmp(argv[i], flag) == 0)
                 return true;
         }

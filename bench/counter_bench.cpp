@@ -1,5 +1,6 @@
 #include "bench_puzzles.hpp"
 #include "counter/solution_count.hpp"
+#include "hard_set.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -9,10 +10,9 @@ namespace {
 
 using cellwright::counter::Cells;
 
-// Telling unique puzzles from the rest (limit 2) over all of bench.txt on one
+// Telling unique puzzles from the rest (limit 2) over a set of puzzles on one
 // thread; per_puzzle is the time one puzzle takes.
-void BM_CountBenchPuzzles(benchmark::State& state) {
-    const std::vector<Cells> puzzles = cellwright::bench::benchPuzzles();
+void countAll(benchmark::State& state, const std::vector<Cells>& puzzles) {
     if (puzzles.empty()) {
         state.SkipWithError(cellwright::bench::kNoPuzzles);
         return;
@@ -30,7 +30,16 @@ void BM_CountBenchPuzzles(benchmark::State& state) {
     state.counters["per_puzzle"] = benchmark::Counter(
         count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
+
+// bench.txt, and the hard set that scripts/bench also times cellwright-solve on.
+void BM_CountBenchPuzzles(benchmark::State& state) {
+    countAll(state, cellwright::bench::benchPuzzles());
+}
 BENCHMARK(BM_CountBenchPuzzles)->Unit(benchmark::kMillisecond);
+void BM_CountHardSet(benchmark::State& state) {
+    countAll(state, cellwright::bench::hardSet());
+}
+BENCHMARK(BM_CountHardSet)->Unit(benchmark::kMillisecond);
 
 // The empty grid up to the largest limit: how fast solutions are enumerated.
 void BM_CountEmptyGridToTheLimit(benchmark::State& state) {

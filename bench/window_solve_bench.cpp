@@ -20,7 +20,7 @@ using namespace cellwright;
 // What cellwright-solve does with a puzzle, backups in memory.
 cli::Outcome solveInMemory(const Digits& puzzle) {
     MemoryBackups host;
-    return cli::solvePuzzle(puzzle, host, false);
+    return cli::solvePuzzle(puzzle, host);
 }
 
 const std::optional<Digits>& hardestPuzzle() {

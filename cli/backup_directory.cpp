@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cellwright::cli {
@@ -21,6 +22,7 @@ sigset_t stopSignals() {
     sigemptyset(&set);
     sigaddset(&set, SIGINT);
     sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGHUP); // the terminal closed
     return set;
 }
 
@@ -32,6 +34,18 @@ sigset_t stopSignalsAndPipe() {
     return set;
 }
 
+std::string foreignBackupsReason(const std::vector<std::string>& names) {
+    if (names.size() == 1)
+        return "already holds " + names.front() +
+               ", named like a backup; it may belong to another program or to an interrupted "
+               "run: move it away or choose another directory";
+    const std::size_t more = names.size() - 1;
+    return "already holds " + names.front() + " and " + std::to_string(more) +
+           (more == 1 ? " more file" : " more files") +
+           " named like backups; they may belong to another program or to an interrupted run: "
+           "move them away or choose another directory";
+}
+
 } // namespace
 
 class BackupDirectory::Host final : public SolverHost {
@@ -39,8 +53,16 @@ class BackupDirectory::Host final : public SolverHost {
     explicit Host(BackupDirectory& directory) : directory_(directory) {}
 
     bool saveBackup(std::int16_t level, const Board& arr) override {
-        return transfer(level,
-                        [&arr](const std::string& path) { return writeBackupFile(path, arr); });
+        return transfer(level, [&](const std::string& path) {
+            // A file that is not there yet is this run's from now on, also if
+            // writing it fails half way.
+            struct stat info {};
+            if (level >= 0 && level <= kMaxGuessDepth && ::lstat(path.c_str(), &info) != 0 &&
+                errno == ENOENT)
+                directory_.written_.set(static_cast<std::size_t>(level));
+            errno = 0;
+            return writeBackupFile(path, arr);
+        });
     }
     bool loadBackup(std::int16_t level, Board& arr) override {
         // Read whole or not at all: a failed load leaves the board as it was.
@@ -91,6 +113,16 @@ std::unique_ptr<BackupDirectory> BackupDirectory::lock(const std::string& path) 
                                        : std::string(reasonOf(error))));
         return nullptr;
     }
+    // Files named like backups may be another program's, or those of a run
+    // that was killed: never overwrite, read or delete them.
+    std::error_code error;
+    const std::vector<std::string> found = backupLikeNames(path, error);
+    if (error || !found.empty()) {
+        ::close(fd);
+        complain("--backup-dir " + path + ": " +
+                 (error ? error.message() : foreignBackupsReason(found)));
+        return nullptr;
+    }
     return std::unique_ptr<BackupDirectory>(new BackupDirectory(path, fd));
 }
 
@@ -122,7 +154,22 @@ std::unique_ptr<SolverHost> BackupDirectory::makeHost() {
 
 bool BackupDirectory::removeBackups() {
     const std::lock_guard lock(files_);
-    return deleteBackupFiles(path_);
+    return removeBackupsLocked();
+}
+
+bool BackupDirectory::removeBackupsLocked() {
+    bool allGone = true;
+    for (std::size_t level = 0; level < written_.size(); ++level) {
+        if (!written_.test(level))
+            continue;
+        // Only a plain file of its own: a link put in its place stays.
+        const std::string path = backupFilePath(path_, static_cast<std::int16_t>(level));
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1)
+            allGone = ::unlink(path.c_str()) == 0 && allGone;
+    }
+    written_.reset();
+    return allGone;
 }
 
 void BackupDirectory::waitForSignals() {
@@ -135,7 +182,7 @@ void BackupDirectory::waitForSignals() {
         return; // the run is over; its end removes the backups
     // Holding the lock, no backup is written after this clean-up: the solver
     // waits at its next one until the signal below ends the process.
-    deleteBackupFiles(path_);
+    removeBackupsLocked();
     endBySignal(signal);
 }
 

@@ -55,7 +55,7 @@ int run(const GenerateOptions& options, const generator::Rater& rater) {
     bool readerGone = false;
     {
         const StopSignals signals(stop);
-        Output output(fd, options.outputFile.value_or("standard output"));
+        Output output(fd, {}, options.outputFile.value_or("standard output"));
         status = runGenerate(options, context, output);
         if (output.failed())
             dropFailedOutput(options, fd);

@@ -29,7 +29,8 @@ int run(const Options& options) {
     }
     PuzzleSource source(options.inputs(),
                         options.linesFile ? PuzzleLayouts::Lines : PuzzleLayouts::Any);
-    Output output(STDOUT_FILENO);
+    // Results reach a reader within a blink, even while a long search runs.
+    Output output(STDOUT_FILENO, std::chrono::milliseconds(20));
     const int status = options.count ? runCount(options, source, output)
                                      : runSolve(options, source, output, backups.get());
     backups.reset(); // its backups go, and the signals it held come in

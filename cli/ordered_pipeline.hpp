@@ -24,7 +24,9 @@ template <class Result, class Item = SourcedPuzzle> struct PerPuzzle {
     // and all before it are done. Returns false to end the run early.
     std::function<bool(const Item&, Result&)> emit;
     // Called when the run is about to wait, for input or for work on the
-    // next puzzle: the moment to hand written results on.
+    // next puzzle: the moment to hand written results on. With one job it is
+    // called before each read of input; while a long puzzle is being worked
+    // out, an Output with a latency hands on what came before it.
     std::function<void()> idle;
 };
 
@@ -34,10 +36,26 @@ template <class Result, class Item = SourcedPuzzle> struct PerPuzzle {
 // input. On an early end the puzzle being read is finished first.
 template <class Result, class Item, class Source>
 void runInOrder(Source& source, unsigned jobs, const PerPuzzle<Result, Item>& steps) {
-    // Work runs on threads of its own even for one job, so that this thread
-    // can hand each result on the moment it is due. A worker takes what is
-    // waiting, up to a batch, so that short puzzles do not cost a wake-up
-    // each; a lone puzzle from a slow pipe goes at once.
+    if constexpr (requires { source.beforeRead(steps.idle); }) {
+        if (jobs <= 1) {
+            // One job on a source that says when it is about to wait for
+            // input: each puzzle is read, worked out and emitted in turn on
+            // this thread, with nothing handed between threads, so that a run
+            // costs little more than the work itself.
+            source.beforeRead(steps.idle);
+            while (std::optional<Item> puzzle = source.next()) {
+                Result result = steps.work(*puzzle);
+                if (!steps.emit(*puzzle, result))
+                    break;
+            }
+            source.beforeRead({});
+            return;
+        }
+    }
+    // Otherwise work runs on threads of its own, even for one job, so that
+    // this thread can hand each result on the moment it is due. A worker
+    // takes what is waiting, up to a batch, so that short puzzles do not cost
+    // a wake-up each; a lone puzzle from a slow pipe goes at once.
     constexpr std::size_t kBatch = 32;
     const std::size_t maxHeld = 2 * kBatch * jobs;
     std::mutex mutex;

@@ -27,8 +27,13 @@ std::optional<SourcedPuzzle> PuzzleSource::next() {
             if (const auto* puzzle = std::get_if<FoundPuzzle>(&event)) {
                 std::string origin = name_;
                 if (puzzle->line != 0)
-                    origin += ":" + std::to_string(puzzle->line);
+                    origin.append(":").append(std::to_string(puzzle->line));
                 return SourcedPuzzle{count_++, std::move(origin), puzzle->digits};
+            }
+            if (const auto* warning = std::get_if<ReadWarning>(&event)) {
+                complain(name_ + ":" + std::to_string(warning->line) +
+                         ": warning: " + warning->text);
+                continue;
             }
             const auto& problem = std::get<NotAPuzzle>(event);
             complain(name_ + ":" + std::to_string(problem.line) +
@@ -64,6 +69,8 @@ void PuzzleSource::readSome() {
         closeCurrent(); // a board file ends at its 81st item, whatever follows
         return;
     }
+    if (beforeRead_)
+        beforeRead_();
     ssize_t got = 0;
     do {
         got = ::read(fd_, block_.data(), block_.size());

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ class PuzzleSource {
 
     // The next puzzle, or nothing after the last input.
     std::optional<SourcedPuzzle> next();
+    // Called before each read of input, which may wait for a pipe (empty: none).
+    void beforeRead(std::function<void()> call) { beforeRead_ = std::move(call); }
     // False once an input could not be read or held something not a puzzle.
     bool allRead() const { return allRead_; }
     // The name an input goes by in messages ("<stdin>" for standard input).
@@ -46,6 +49,7 @@ class PuzzleSource {
     int fd_ = -1;
     std::string name_;
     std::optional<PuzzleReader> reader_;
+    std::function<void()> beforeRead_;
     std::vector<ReadEvent> events_;
     std::size_t position_ = 0;
     std::size_t count_ = 0;

@@ -135,9 +135,9 @@ std::string formatOutcome(const Outcome& outcome, Format format, const std::stri
     case Format::Grid:
         return header + outcome.message() + "\n" + drawnGrid(board);
     case Format::Line:
-        return board + "\t" + outcome.message() + (source.empty() ? "" : "\t" + source) + "\n";
+        return board + "\t" + outcome.message() + (source.empty() ? "" : "\t") + source + "\n";
     case Format::Json:
-        return "{" + (source.empty() ? "" : "\"source\":" + jsonString(source) + ",") +
+        return std::string(source.empty() ? "{" : "{\"source\":" + jsonString(source) + ",") +
                "\"puzzle\":" + jsonString(lineOf(outcome.puzzle)) +
                ",\"message\":" + jsonString(outcome.message()) + ",\"board\":" + jsonString(board) +
                ",\"passes\":" + std::to_string(outcome.passes) +
@@ -149,11 +149,8 @@ std::string formatOutcome(const Outcome& outcome, Format format, const std::stri
     return {};
 }
 
-std::string formatTrace(const Outcome& outcome, Format format) {
-    std::string text;
-    for (const PassRecord& pass : outcome.trace)
-        text += format == Format::Json ? jsonPass(pass) : textPass(pass);
-    return text;
+std::string formatPass(const PassRecord& pass, Format format) {
+    return format == Format::Json ? jsonPass(pass) : textPass(pass);
 }
 
 void Summary::add(const Outcome& outcome) {

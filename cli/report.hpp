@@ -13,9 +13,8 @@ namespace cellwright::cli {
 // when not empty, names the input it came from.
 std::string formatOutcome(const Outcome& outcome, Format format, const std::string& source);
 
-// The recorded passes, one line each: JSON lines in the JSON format, text
-// otherwise.
-std::string formatTrace(const Outcome& outcome, Format format);
+// One pass of a trace as a line: a JSON line in the JSON format, text otherwise.
+std::string formatPass(const PassRecord& pass, Format format);
 
 // The 81-character line of a puzzle's digits, '.' for an empty cell.
 std::string lineOf(const Digits& digits);

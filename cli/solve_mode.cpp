@@ -3,6 +3,7 @@
 #include "cli/diagnostics.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/ordered_pipeline.hpp"
+#include "cli/output_file.hpp"
 #include "cli/report.hpp"
 #include "cli/solve_run.hpp"
 #include "engine/backup_store.hpp"
@@ -17,8 +18,12 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
              BackupDirectory* backups) {
     const Format format = options.format.value_or(options.linesFile ? Format::Line : Format::Text);
     const bool showSource = options.boardFiles.size() > 1;
-    const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
+    // A trace goes out pass by pass as the search makes it, so the puzzle
+    // traced must be the one whose output is due: one at a time.
+    const unsigned jobs = options.trace       ? 1
+                          : options.jobs != 0 ? options.jobs
+                                              : std::max(1U, std::thread::hardware_concurrency());
+    const bool apart = format == Format::Text || format == Format::Grid; // by a blank line
 
     Summary summary;
     std::size_t count = 0;
@@ -27,20 +32,27 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
     Board lastBoard;
 
     PerPuzzle<Outcome> steps;
+    std::size_t traced = 0;
+    PassSink trace;
+    if (options.trace) {
+        // With one job, work and emit take turns on this thread: the passes
+        // written here come right after the result before them.
+        trace = [&](const PassRecord& pass) { output.write(formatPass(pass, format)); };
+    }
     steps.work = [&](const SourcedPuzzle& puzzle) {
+        if (options.trace && traced++ > 0 && apart)
+            output.write("\n");
         if (backups != nullptr) {
             const std::unique_ptr<SolverHost> host = backups->makeHost();
-            return solvePuzzle(puzzle.digits, *host, options.trace);
+            return solvePuzzle(puzzle.digits, *host, trace);
         }
         MemoryBackups host;
-        return solvePuzzle(puzzle.digits, host, options.trace);
+        return solvePuzzle(puzzle.digits, host, trace);
     };
     steps.emit = [&](const SourcedPuzzle& puzzle, Outcome& outcome) {
         std::string text;
-        if (count > 0 && (format == Format::Text || format == Format::Grid))
+        if (count > 0 && apart && !options.trace)
             text += "\n"; // results apart by a blank line
-        if (options.trace)
-            text += formatTrace(outcome, format);
         text += formatOutcome(outcome, format, showSource ? puzzle.origin : std::string());
         output.write(text);
         ++count;
@@ -66,7 +78,8 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
             complain("-o " + *options.outputFile + ": needs exactly one puzzle, the input held " +
                      std::to_string(count));
             written = false;
-        } else if (errno = 0; !writeBoardFile(*options.outputFile, lastBoard)) {
+        } else if (const BoardFileBytes bytes = boardFileBytes(lastBoard); !replaceFile(
+                       *options.outputFile, std::string_view(bytes.data(), bytes.size()))) {
             complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
             written = false;
         }

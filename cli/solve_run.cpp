@@ -37,7 +37,7 @@ PassRecord recordPass(const PassReport& pass, const EngineState& after) {
     return record;
 }
 
-SolveResult solveStepByStep(EngineState& state, SolverHost& host, std::vector<PassRecord>& trace) {
+SolveResult solveStepByStep(EngineState& state, SolverHost& host, const PassSink& trace) {
     SolveResult result;
     for (;;) {
         const PassReport pass = solveBoard(state, host);
@@ -46,8 +46,9 @@ SolveResult solveStepByStep(EngineState& state, SolverHost& host, std::vector<Pa
         result.backouts += pass.backedOut ? 1 : 0;
         if (state.guessDepth > result.maxDepth)
             result.maxDepth = state.guessDepth;
-        trace.push_back(recordPass(pass, state));
-        trace.back().pass = result.passes;
+        PassRecord record = recordPass(pass, state);
+        record.pass = result.passes;
+        trace(record);
         if (pass.ended()) {
             result.verdict = pass.verdict;
             return result;
@@ -57,15 +58,14 @@ SolveResult solveStepByStep(EngineState& state, SolverHost& host, std::vector<Pa
 
 } // namespace
 
-Outcome solvePuzzle(const Digits& puzzle, SolverHost& host, bool trace) {
+Outcome solvePuzzle(const Digits& puzzle, SolverHost& host, const PassSink& trace) {
     Outcome outcome;
     outcome.puzzle = puzzle;
     const auto start = std::chrono::steady_clock::now();
     EngineState state;
     clearData(state);
     placeDigits(state.board, puzzle);
-    const SolveResult run =
-        trace ? solveStepByStep(state, host, outcome.trace) : solveToEnd(state, host);
+    const SolveResult run = trace ? solveStepByStep(state, host, trace) : solveToEnd(state, host);
     outcome.micros = std::chrono::duration_cast<std::chrono::microseconds>(
                          std::chrono::steady_clock::now() - start)
                          .count();

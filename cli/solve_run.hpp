@@ -4,6 +4,7 @@
 #include "files/puzzle_line.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,6 @@ struct Outcome {
     std::int64_t backouts = 0;
     std::int16_t maxDepth = 0;
     std::int64_t micros = 0;
-    std::vector<PassRecord> trace; // only when asked for
 
     // The message line after the last pass.
     std::string message() const { return std::string(messageOf(verdict)); }
@@ -47,9 +47,14 @@ struct Outcome {
     }
 };
 
+// Takes each pass of a traced search as it is made.
+using PassSink = std::function<void(const PassRecord&)>;
+
 // Solves like the window's Solve: cleared state, the digits into layer 0, passes
-// until one ends the search, backups kept by the host. With trace, the passes
-// are plain ones, each recorded; the outcome is the same.
-Outcome solvePuzzle(const Digits& puzzle, SolverHost& host, bool trace);
+// until one ends the search, backups kept by the host. With a trace, the
+// passes are plain ones, each handed to it the moment it is made, so that a
+// search of millions of passes is traced in bounded memory; the outcome is the
+// same.
+Outcome solvePuzzle(const Digits& puzzle, SolverHost& host, const PassSink& trace = {});
 
 } // namespace cellwright::cli

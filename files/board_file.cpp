@@ -1,8 +1,9 @@
 #include "files/board_file.hpp"
 
+#include "files/board_item.hpp"
+
 #include <array>
 #include <cerrno>
-#include <optional>
 #include <utility>
 
 #include <fcntl.h>
@@ -13,28 +14,7 @@ namespace cellwright {
 
 namespace {
 
-bool isBlank(int c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-bool endsItem(int c) {
-    return isBlank(c) || c == ',';
-}
-
-constexpr int kEof = -1;
-
-// Bytes of a string, one at a time.
-class MemorySource {
-  public:
-    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
-    int peek() const {
-        return pos_ < bytes_.size() ? static_cast<unsigned char>(bytes_[pos_]) : kEof;
-    }
-    void skip() { ++pos_; }
-
-  private:
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-};
+constexpr int kEof = board_item::kEnd;
 
 // Bytes of an open file, read in blocks so that memory stays bounded however
 // large the file is. A read error ends the input like the end of the file.
@@ -94,58 +74,12 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// The next item as a number, or nothing on a read error.
-template <class Source> std::optional<int> readItem(Source& in) {
-    int c = in.peek();
-    while (c != kEof && isBlank(c)) {
-        in.skip();
-        c = in.peek();
-    }
-    if (c == kEof)
-        return std::nullopt;
-
-    bool numeric = true;
-    bool negative = false;
-    bool anyDigit = false;
-    bool first = true;
-    int magnitude = 0;
-    while (c != kEof && !endsItem(c)) {
-        if (numeric) {
-            if (first && (c == '-' || c == '+')) {
-                negative = c == '-';
-            } else if (c >= '0' && c <= '9') {
-                anyDigit = true;
-                magnitude = magnitude * 10 + (c - '0');
-                if (magnitude > 32768)
-                    return std::nullopt;
-            } else {
-                numeric = false;
-            }
-        }
-        first = false;
-        in.skip();
-        c = in.peek();
-    }
-    // One separator: a comma, possibly after spaces, belongs to this item.
-    while (c == ' ' || c == '\t') {
-        in.skip();
-        c = in.peek();
-    }
-    if (c == ',')
-        in.skip();
-
-    if (!numeric || !anyDigit)
-        return 0;
-    const int value = negative ? -magnitude : magnitude;
-    if (value > 32767)
-        return std::nullopt;
-    return value;
-}
-
 template <class Source> bool readItemsInto(Source& in, Board& board) {
     for (int i = 0; i < kCellCount; ++i) {
-        const std::optional<int> value = readItem(in);
-        if (!value || !board.setDigit(i, *value))
+        if (!skipToBoardItem(in))
+            return false;
+        const BoardItem item = readBoardItem(in);
+        if (item.kind == BoardItem::Kind::TooLarge || !board.setDigit(i, item.value))
             return false;
     }
     return true;
@@ -219,7 +153,7 @@ bool writeBackupFile(const std::string& path, const Board& board) {
 }
 
 bool readBoardItems(std::string_view bytes, Board& board) {
-    MemorySource source(bytes);
+    BoardTextSource source(bytes);
     return readItemsInto(source, board);
 }
 

@@ -19,14 +19,13 @@ BoardFileBytes boardFileBytes(const Board& board);
 // Returns false on any failure; the file then holds what was written before it.
 bool writeBoardFile(const std::string& path, const Board& board);
 
-// Reads 81 numeric items into layer 0, storing each at once, so that the cells
-// read before a failure keep their new values. Reading an item: spaces, tabs,
-// CR and LF before it are skipped; it ends at a space, tab, comma, CR, LF or
-// the end of input. A text that is not a number reads as 0. It fails on: the
-// end of input before an item, a number outside -32768..32767 (as soon as its
-// digits leave that range, so an endless digit run is read in bounded memory),
-// and a number outside 0..9, which layer 0 cannot hold. Anything after the 81st
-// item is ignored. Layers 1..9 are not touched.
+// Reads 81 items (files/board_item.hpp) into layer 0, storing each at once, so
+// that the cells read before a failure keep their new values. An item that is
+// not a number reads as 0. It fails on: the end of input before an item, a
+// number outside -32768..32767 (as soon as its digits leave that range, so an
+// endless digit run is read in bounded memory), and a number outside 0..9,
+// which layer 0 cannot hold. Anything after the 81st item is ignored. Layers
+// 1..9 are not touched.
 bool readBoardItems(std::string_view bytes, Board& board);
 
 // Opens path (UTF-8) and reads it as above. Anything but a regular file (a

@@ -51,6 +51,16 @@ bool isBackupFileName(std::string_view name) {
 
 } // namespace
 
+std::vector<std::string> backupLikeNames(const std::string& directory, std::error_code& error) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        if (std::string name = entry.path().filename().native(); isBackupFileName(name))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return error ? std::vector<std::string>() : names;
+}
+
 bool deleteBackupFiles(const std::string& directory) {
     std::error_code error;
     std::filesystem::directory_iterator entries(directory, error);

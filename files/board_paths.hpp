@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace cellwright {
 
@@ -23,6 +25,11 @@ std::string boardDirectory(const std::string& programDirectory, const std::strin
 
 // The solver's backup of guess level d: "backup<d>.bak" in the directory.
 std::string backupFilePath(const std::string& directory, std::int16_t level);
+
+// The names in a directory of the form "backup<number>.bak", whatever they
+// name (files, links, folders), in order. Empty, with error set, when the
+// directory cannot be listed.
+std::vector<std::string> backupLikeNames(const std::string& directory, std::error_code& error);
 
 // Deletes the solver's backups in a directory: regular files with a single
 // link named exactly "backup<number>.bak", nothing else. False when one of

@@ -44,9 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             if (puzzle->line > lines + 1)
                 std::abort();
+        } else if (const auto* problem = std::get_if<NotAPuzzle>(&event)) {
+            if (problem->reason.empty() || problem->line == 0 || problem->line > lines + 1)
+                std::abort();
         } else {
-            const auto& problem = std::get<NotAPuzzle>(event);
-            if (problem.reason.empty() || problem.line == 0 || problem.line > lines + 1)
+            const auto& warning = std::get<ReadWarning>(event);
+            if (warning.text.empty() || warning.line == 0 || warning.line > lines + 1)
                 std::abort();
         }
     }

@@ -60,8 +60,8 @@ class Givens {
     std::array<unsigned, 27> held_{}; // rows, columns, boxes
 };
 
-// Whether the puzzle, which has the solution, has no other once the orbit's
-// cells are emptied. Another solution would differ from this one in some cell
+// Empties the orbit's cells if the puzzle, which has the solution, has no
+// other without them, and keeps them otherwise. Another solution would differ from this one in some cell
 // of the orbit, the first such cell in the orbit's order agreeing with it on
 // those before. So each cell is asked in turn whether it can hold another
 // digit with the cells before it held as they are: every question is as
@@ -70,7 +70,7 @@ class Givens {
 // While the grid is still well filled, the givens mostly force a cell's digit
 // outright (a naked or hidden single); the counter is asked only when they do
 // not.
-bool uniqueWithout(Givens& givens, const Orbit& orbit, const Grid& solution) {
+void emptyIfStillUnique(Givens& givens, const Orbit& orbit, const Grid& solution) {
     for (int i = 0; i < orbit.size; ++i)
         givens.clear(orbit.cells[i]);
     bool unique = true;
@@ -86,7 +86,6 @@ bool uniqueWithout(Givens& givens, const Orbit& orbit, const Grid& solution) {
         else if (givens.cells()[orbit.cells[i]] == 0)
             givens.set(orbit.cells[i], solution[orbit.cells[i]]);
     }
-    return unique;
 }
 
 } // namespace
@@ -103,7 +102,7 @@ Puzzle minimalPuzzle(const Grid& solution, Symmetry symmetry, RandomStream& rand
 
     Givens givens(solution);
     for (int i = 0; i < table.count; ++i)
-        uniqueWithout(givens, table.orbits[order[i]], solution);
+        emptyIfStillUnique(givens, table.orbits[order[i]], solution);
     for (int i = 0; i < 81; ++i)
         puzzle.givens[i] = static_cast<std::int8_t>(givens.cells()[i]);
     return puzzle;

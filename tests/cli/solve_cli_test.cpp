@@ -67,6 +67,7 @@ TEST_F(SolveCli, EveryLayoutAsFileSeveralFilesAndStandardInputGivesTheSolution) 
         {"pair.csv", kLine + "," + std::string(kSolution) + "\n"},
         {"drawn.txt", "+-----+-----+-----+\n" + kGrid},
         {"bare.txt", std::regex_replace(kGrid, std::regex("\\|-.*\n|\\| ?"), "")},
+        {"dots.sudoku", std::regex_replace(kBoardFile, std::regex("^([^\n]*\n[^\n]*\n)0"), "$1.")},
     };
     std::string all;
     for (const auto& [name, text] : layouts) {
@@ -85,6 +86,9 @@ TEST_F(SolveCli, EveryLayoutAsFileSeveralFilesAndStandardInputGivesTheSolution) 
         EXPECT_EQ(source.substr(0, source.find(':')), layouts[i].first);
     }
     EXPECT_EQ(run("--lines rated.txt -f line").out, std::string(kSolution) + "\tBoard Solved\n");
+    EXPECT_EQ(run("dots.sudoku").err, "cellwright-solve: dots.sudoku:3: warning: item 3 '.' is not "
+                                      "a number: read as an empty cell, as the window reads it\n")
+        << "read as the window reads it, never silently";
 }
 
 TEST_F(SolveCli, GnuOptionForms) {
@@ -118,11 +122,24 @@ TEST_F(SolveCli, GnuOptionForms) {
     }
     EXPECT_EQ(readText(dir.file("out1")).size(), 243U);
     EXPECT_EQ(readText(dir.file("out1")), readText(dir.file("out2")));
-    EXPECT_TRUE(std::regex_search(run("--help").out, std::regex("board file[^]*line[^]*grid")));
+    const std::string help = run("--help").out;
+    EXPECT_TRUE(std::regex_search(help, std::regex("board file[^]*line[^]*grid")));
+    // Its examples run as written from the top of the source tree.
+    const std::string top = fs::path(CELLWRIGHT_BENCH_PUZZLES).parent_path().parent_path();
+    const std::regex example("\n  cellwright-solve ([^\n]*)");
+    int examples = 0;
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), example);
+         it != std::sregex_iterator(); ++it, ++examples) {
+        const CliRun r = sh("cd '" + top + "' && \"$SOLVE\" " + (*it)[1].str());
+        EXPECT_LT(r.status, 2) << (*it)[1] << r.err;
+        EXPECT_NE(r.out, "") << (*it)[1];
+    }
+    EXPECT_GE(examples, 4);
 }
 
 TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
     file("a", kLine), file("grid", std::regex_replace(kGrid, std::regex("\\| 6\\.\\. "), "| 6. "));
+    file("minus", "-" + kBoardFile);
     const std::pair<std::string, std::string> cases[] = {
         {"\"$SOLVE\" -f line grid a", "grid:2: not a puzzle: 8 cells where"},
         {"\"$SOLVE\" a >/dev/full", "standard output: No space left on device"},
@@ -132,12 +149,34 @@ TEST_F(SolveCli, InputAndOutputFailuresExitTwoWithTheReason) {
         {"\"$SOLVE\" - </tmp", "<stdin>: Is a directory"},
         {"\"$SOLVE\" - <&-", "<stdin>: Bad file descriptor"},
         {"\"$SOLVE\" --backup-dir nowhere a", "--backup-dir nowhere: No such file or directory"},
+        {"\"$SOLVE\" minus a", "minus:1: not a puzzle: item 1 '-5' of the board file is not a"},
+        {"\"$SOLVE\" /dev/zero", "/dev/zero:1: not a puzzle: line longer than 4096 bytes"},
+        {"yes 1 | tr -d '\\n' | \"$SOLVE\" -", "<stdin>:1: not a puzzle: line longer than 4096"},
     };
     for (const auto& [command, reason] : cases) {
         const CliRun r = sh(command);
         EXPECT_EQ(r.status, 2) << command;
         EXPECT_NE(r.err.find("cellwright-solve: " + reason), std::string::npos) << r.err;
     }
+    // A file size limit, as a full disk, leaves the old result file, or none.
+    const std::string limited = "trap '' XFSZ; { ulimit -f 0; \"$SOLVE\" -o out a 2>&1 >/dev/null; "
+                                "echo $?; } | cat";
+    const auto entries = [&] { return std::distance(fs::directory_iterator(dir.path()), {}); };
+    const auto before = entries();
+    EXPECT_EQ(sh(limited).out, "cellwright-solve: out: File too large\n2\n");
+    EXPECT_EQ(entries(), before) << "no file, no temporary one";
+    file("out", "old");
+    EXPECT_EQ(sh(limited).out, "cellwright-solve: out: File too large\n2\n");
+    EXPECT_EQ(readText(dir.file("out")), "old");
+    EXPECT_EQ(entries(), before + 1);
+    // Replaced, it keeps its permissions; made, it has those of a new file.
+    fs::permissions(dir.file("out"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(sh("umask 022; \"$SOLVE\" -o out a && \"$SOLVE\" -o new a").status, 0);
+    EXPECT_EQ(readText(dir.file("out")).size(), 243U);
+    EXPECT_EQ(fs::status(dir.file("out")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(dir.file("new")).permissions(), fs::perms(0644));
+
     EXPECT_EQ(run("-f line grid a").out, std::string(kSolution) + "\tBoard Solved\ta:1\n")
         << "the other puzzles are solved, the one not read as written gets no verdict";
     EXPECT_EQ(sh("yes 0 | timeout 20 \"$SOLVE\" -").status, 0) << "a board ends at item 81";
@@ -164,11 +203,25 @@ long peakMegabytes(int lines) {
 
 TEST_F(SolveCli, ResultsStreamInOrderWhateverTheJobsInBoundedMemory) {
     // The first result comes while the second line is still 2 s away.
-    const auto start = std::chrono::system_clock::now();
-    const CliRun slow = sh("{ echo " + kLine + "; sleep 2; echo " + kLine +
-                           "; } | \"$SOLVE\" --lines - -j2 | { read first; date +%s%N; cat; }");
-    EXPECT_LT(std::chrono::nanoseconds(std::stoll(slow.out)) - start.time_since_epoch(),
-              std::chrono::milliseconds(1500));
+    for (const char* jobs : {"-j1", "-j2"}) {
+        const auto start = std::chrono::system_clock::now();
+        const CliRun slow =
+            sh("{ echo " + kLine + "; sleep 2; echo " + kLine + "; } | \"$SOLVE\" " + jobs +
+               " --lines - | { read first; date +%s%N; cat; }");
+        EXPECT_LT(std::chrono::nanoseconds(std::stoll(slow.out)) - start.time_since_epoch(),
+                  std::chrono::milliseconds(1500))
+            << jobs;
+    }
+    // With one job, a result goes out while long searches behind it run.
+    const std::string longest(kLongestSearch);
+    file("quick-then-long", kLine + "\n" + longest + "\n" + longest + "\n" + longest + "\n");
+    const auto start = std::chrono::system_clock::now().time_since_epoch();
+    const CliRun busy = sh("\"$SOLVE\" -j1 --lines quick-then-long | "
+                           "{ read first; date +%s%N; cat >/dev/null; date +%s%N; }");
+    const auto times = linesOf(busy.out);
+    ASSERT_GE(times.size(), 2U);
+    EXPECT_LT(std::chrono::nanoseconds(std::stoll(times[0])) - start,
+              (std::chrono::nanoseconds(std::stoll(times[1])) - start) / 2);
 
     const auto withoutTimes = [](const std::string& out) {
         return std::regex_replace(out, std::regex(",\"micros\":[0-9]+"), "");
@@ -187,7 +240,7 @@ TEST_F(SolveCli, ResultsStreamInOrderWhateverTheJobsInBoundedMemory) {
     EXPECT_LE(peakMegabytes(1000000), small + small / 4 + 2) << "1 M lines against 1 k";
 }
 
-TEST_F(SolveCli, BackupDirectoryIsLockedLinkSafeAndCleanedUpOnSignals) {
+TEST_F(SolveCli, BackupDirectoryIsLockedOursAloneAndCleanedUpOnSignals) {
     fs::create_directories(dir.file("bk/backup_staging.bak"));
     for (const char* user : {"backup-2024-taxes.bak", "backup.bak", "BACKUP3.BAK"})
         file(std::string("bk/") + user, "mine");
@@ -200,27 +253,30 @@ TEST_F(SolveCli, BackupDirectoryIsLockedLinkSafeAndCleanedUpOnSignals) {
     };
     const std::vector<std::string> userFiles = left();
     // Job control, so that the run in the background takes SIGINT.
-    const CliRun pair = sh("bash -mc 'grep -v ^# " CELLWRIGHT_BENCH_PUZZLES " >hard.txt; "
+    const CliRun runs = sh("bash -mc 'grep -v ^# " CELLWRIGHT_BENCH_PUZZLES " >hard.txt; "
+                           "for signal in INT HUP; do "
                            "\"$SOLVE\" --lines hard.txt --backup-dir bk >/dev/null & "
                            "while [ ! -e bk/backup0.bak ]; do sleep 0.01; done; "
-                           "\"$SOLVE\" --backup-dir bk hard.txt 2>&1; echo second $?; "
-                           "kill -INT $!; wait $!; echo first $?' 2>/dev/null");
-    EXPECT_EQ(pair.out, "cellwright-solve: --backup-dir bk: in use by another cellwright-solve "
-                        "run\nsecond 2\nfirst 130\n");
-    EXPECT_EQ(left(), userFiles) << "interrupted: its backups are gone, nothing else";
+                           "[ $signal = HUP ] || \"$SOLVE\" --backup-dir bk hard.txt 2>&1; "
+                           "kill -$signal $!; wait $!; echo $signal $?; done' 2>/dev/null");
+    EXPECT_EQ(runs.out, "cellwright-solve: --backup-dir bk: in use by another cellwright-solve "
+                        "run\nINT 130\nHUP 129\n");
+    EXPECT_EQ(left(), userFiles) << "interrupted or hung up: its backups are gone, nothing else";
     file("dead", std::string(kTwoDeadEnds));
     EXPECT_EQ(run("--backup-dir bk dead").status, 1);
     EXPECT_EQ(left(), userFiles) << "unsolvable: the same";
 
-    file("victim", "precious");
-    fs::create_symlink(dir.file("victim"), dir.file("bk/backup0.bak"));
-    fs::create_hard_link(dir.file("victim"), dir.file("bk/backup1.bak"));
-    const CliRun linked = run("--backup-dir bk dead -f line");
-    EXPECT_EQ(linked.status, 2);
-    EXPECT_NE(linked.err.find("bk/backup0.bak: "), std::string::npos) << linked.err;
-    EXPECT_EQ(linked.out, std::string(kTwoDeadEnds) + "\tError saving board\n")
-        << "the givens, never a guessed board";
-    EXPECT_EQ(readText(dir.file("victim")), "precious");
+    file("bk/backup7.bak", "theirs");
+    const std::string refusal = "cellwright-solve: --backup-dir bk: already holds backup";
+    const CliRun refused = run("--backup-dir bk dead");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, refusal + "7.bak, named like a backup; it may belong to another "
+                                     "program or to an interrupted run: move it away or choose "
+                                     "another directory\n");
+    file("bk/backup00.bak", "theirs too");
+    const std::string more = refusal + "00.bak and 1 more file named like backups;";
+    EXPECT_EQ(run("--backup-dir bk dead").err.substr(0, more.size()), more);
+    EXPECT_EQ(readText(dir.file("bk/backup7.bak")), "theirs");
 }
 
 // The digits open at a cell by the rules, independent of the engine's marks.
@@ -311,10 +367,20 @@ TEST_F(SolveCli, CountTellsNoSolutionUniqueOrSeveral) {
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(run("-c -", two).out, "At least 2 solutions\n");
     EXPECT_EQ(run("-c --max-solutions 9 -", two).out, "2 solutions\n");
-    EXPECT_EQ(run("-c --max-solutions 1 -", kLine).out, "At least 1 solution\n");
+    EXPECT_EQ(run("-c --max-solutions 1 -", kLine).out, "Solvable\n");
+    const CliRun solvable = run("-c --max-solutions 1 --lines all.txt");
+    EXPECT_EQ(solvable.out,
+              kLine + "\tsolvable\t.\n" + two + "\tsolvable\t.\n" + none + "\t0\t.\n");
+    EXPECT_EQ(solvable.status, 1) << "one has no solution; one solution each is all it asks";
+    EXPECT_NE(solvable.err.find("3 puzzles: 1 with no solution, 2 solvable;"), npos);
+    EXPECT_EQ(run("-c --max-solutions 1 -", two).status, 0);
     EXPECT_NE(run("-c -l -", kLine).err.find("1 puzzle: 0 with no solution, 1 unique"), npos);
-    const auto results = linesOf(run("-c -f json all.txt").out);
+    EXPECT_EQ(run("-c -q -", kLine + "\n" + none + "\n").out,
+              std::regex_replace(kSolvedText, std::regex("Board Solved"), "Unique solution") +
+                  "\nNo solution\n");
+    const auto results = linesOf(run("-c -f json all.txt all.txt").out);
     const QJsonObject unique = json(results[0]);
+    EXPECT_EQ(unique["source"].toString(), "all.txt:1");
     EXPECT_EQ(unique["solutions"].toInt(), 1);
     EXPECT_EQ(unique["limit"].toInt(), 2);
     EXPECT_EQ(unique["solution"].toString().toStdString(), kSolution);

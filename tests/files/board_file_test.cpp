@@ -106,6 +106,38 @@ TEST(BoardPaths, NamesAndBackups) {
     EXPECT_EQ(backupFilePath("/app", 17), "/app/backup17.bak");
 }
 
+// Backups are the solver's own plain files: a link planted under a backup's
+// name is never written or read through, and a clean-up takes exact backup
+// names only, whatever else looks like one.
+TEST(BackupFiles, AreOwnPlainFilesAndCleanUpTakesNothingElse) {
+    TempDir dir;
+    const BoardFileBytes bytes = boardFileBytes(boardOf(kPuzzle));
+    const std::string precious(bytes.begin(), bytes.end());
+    writeText(dir.file("victim"), precious);
+    std::filesystem::create_symlink(dir.file("victim"), dir.file("backup0.bak"));
+    std::filesystem::create_hard_link(dir.file("victim"), dir.file("backup1.bak"));
+    for (const std::int16_t level : {0, 1}) {
+        Board board;
+        EXPECT_FALSE(writeBackupFile(backupFilePath(dir.path(), level), Board{})) << level;
+        EXPECT_FALSE(readBackupFile(backupFilePath(dir.path(), level), board)) << level;
+    }
+    EXPECT_EQ(readText(dir.file("victim")), precious);
+
+    std::filesystem::create_directory(dir.file("backup_staging.bak"));
+    for (const char* user : {"backup-2024.bak", "backup.bak", "BACKUP3.BAK", "backup2.bak.txt"})
+        writeText(dir.file(user), "mine");
+    ASSERT_TRUE(writeBackupFile(backupFilePath(dir.path(), 12), Board{}));
+    std::error_code error;
+    EXPECT_EQ(backupLikeNames(dir.path(), error),
+              (std::vector<std::string>{"backup0.bak", "backup1.bak", "backup12.bak"}));
+    EXPECT_TRUE(deleteBackupFiles(dir.path())) << "the links stay, as they should";
+    EXPECT_EQ(backupLikeNames(dir.path(), error),
+              (std::vector<std::string>{"backup0.bak", "backup1.bak"}));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("backup-2024.bak")));
+    EXPECT_TRUE(backupLikeNames(dir.file("missing"), error).empty());
+    EXPECT_TRUE(error);
+}
+
 // Each window's backups live in a folder of its own: made when first needed,
 // private, apart from any other, and gone with its backups.
 TEST(BackupFolder, IsPrivateAndGoesWithItsBackups) {
