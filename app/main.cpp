@@ -21,7 +21,13 @@ bool asksForHelpOrVersion(int argc, char** argv) {
 }
 
 void describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Cellwright, a Sudoku solver."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Cellwright, a Sudoku solver.\n\n"
+        "Right-click a cell (or press Menu, Shift+F10) for hints, a solution check,\n"
+        "the difficulty, undo and redo, and new puzzles. Keys in the window:\n"
+        "  F12       next step             Ctrl+Z                undo\n"
+        "  Ctrl+F12  hint: which digit     Ctrl+Shift+Z, Ctrl+Y  redo\n"
+        "  Alt+F12   hint: where to look   Ctrl+N                new puzzle"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("board"), QStringLiteral("A board file to open."),

@@ -58,11 +58,17 @@ double leastValueOfMissing() {
 } // namespace detail
 
 std::optional<Step> nextStep(const Grid& grid) {
+    return nextStep(grid, nullptr);
+}
+
+std::optional<Step> nextStep(const Grid& grid, const std::atomic<bool>* cancel) {
     if (grid.solved())
         return std::nullopt;
     const detail::Context context(grid);
     Step step;
     for (const detail::Producer& producer : detail::kProducers) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
+            return std::nullopt;
         if (producer.find != nullptr && producer.find(context, step))
             return step;
     }

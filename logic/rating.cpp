@@ -117,7 +117,11 @@ Rating explain(const Digits& puzzle, const std::function<void(const Step&)>& onS
         }
         std::optional<Step> step;
         if (rating.steps < kMaxSteps)
-            step = nextStep(grid);
+            step = nextStep(grid, options.cancel);
+        if (!step && options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
+            rating.end = RatingEnd::Cancelled;
+            break;
+        }
         if (!step) {
             // Whatever the reference rater takes next comes from a technique
             // not built here, so it is worth at least that technique's least.

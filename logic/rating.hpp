@@ -209,6 +209,8 @@ struct Step {
 // The step the solver takes next on grid, or none when its techniques find
 // nothing (or the grid is full).
 std::optional<Step> nextStep(const Grid& grid);
+// The same, polling cancel between techniques: none once it is raised.
+std::optional<Step> nextStep(const Grid& grid, const std::atomic<bool>* cancel);
 
 // Applies a step: its eliminations, then its placement.
 void apply(Grid& grid, const Step& step);
@@ -223,7 +225,7 @@ enum class RatingEnd : std::uint8_t {
 
 struct RateOptions {
     int ceiling = INT_MAX;                     // in tenths: stop once er exceeds it
-    const std::atomic<bool>* cancel = nullptr; // polled between steps
+    const std::atomic<bool>* cancel = nullptr; // polled between steps and techniques
 };
 
 // Values in tenths (71 is 7.1).

@@ -1,6 +1,7 @@
 #include "ui/cell_edit.hpp"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -13,11 +14,59 @@ CellEdit::CellEdit(int index, CellEvents& events, QWidget* parent)
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
     setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
 }
 
+namespace {
+
+bool isUndo(const QKeyEvent& event) {
+    return event.matches(QKeySequence::Undo);
+}
+
+// Ctrl+Shift+Z and Ctrl+Y, whatever the desktop's own redo keys.
+bool isRedo(const QKeyEvent& event) {
+    const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return event.matches(QKeySequence::Redo) ||
+           (event.key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+           (event.key() == Qt::Key_Y && modifiers == Qt::ControlModifier);
+}
+
+bool isMenuKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Menu ||
+           (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+}
+
+bool isModifier(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr;
+}
+
+} // namespace
+
+bool CellEdit::event(QEvent* event) {
+    // The line edit would take undo and redo for its own; here they reach
+    // keyPressEvent and go to the window.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (isUndo(key) || isRedo(key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void CellEdit::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse
+                          ? event->globalPos()
+                          : mapToGlobal(QPoint(width() / 2, height() / 2));
+    events_.cellMenuRequested(index_, at, false);
+    event->accept();
+}
+
 void CellEdit::focusInEvent(QFocusEvent* event) {
+    shiftWentDown_ = false;
     QLineEdit::focusInEvent(event);
     events_.cellFocused(index_);
 }
@@ -47,6 +96,22 @@ void CellEdit::dropEvent(QDropEvent* event) {
 
 void CellEdit::keyPressEvent(QKeyEvent* event) {
     events_.cellKeyPressed(index_, event->key());
+    const bool shiftChord = shiftWentDown_ && (event->modifiers() & Qt::ShiftModifier);
+    if (!isModifier(event->key()) || event->key() == Qt::Key_Shift)
+        shiftWentDown_ = event->key() == Qt::Key_Shift;
+    if (isUndo(*event)) {
+        events_.undo(shiftChord);
+        return;
+    }
+    if (isRedo(*event)) {
+        events_.redo(shiftChord);
+        return;
+    }
+    if (isMenuKey(*event)) {
+        events_.cellMenuRequested(index_, mapToGlobal(QPoint(width() / 2, height() / 2)),
+                                  shiftChord);
+        return;
+    }
     if (event->matches(QKeySequence::Copy)) {
         events_.copyGrid();
         return;

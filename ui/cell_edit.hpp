@@ -16,6 +16,13 @@ class CellEvents {
     // Text pasted or dropped into a cell; true when it was a whole puzzle and
     // filled the grid, false to let the cell take it as usual.
     virtual bool pastePuzzle(const QString& text) = 0;
+    // The context menu: the right button, the Menu key or Shift+F10 (the
+    // Shift of that chord having gone down in this cell).
+    virtual void cellMenuRequested(int index, const QPoint& globalPos, bool byShiftChord) = 0;
+    // Undo and redo in a cell are the window's, of whole moves, never the
+    // cell's own of one character.
+    virtual void undo(bool byShiftChord) = 0;
+    virtual void redo(bool byShiftChord) = 0;
 
   protected:
     ~CellEvents() = default;
@@ -28,6 +35,8 @@ class CellEdit final : public QLineEdit {
     int index() const { return index_; }
 
   protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +46,7 @@ class CellEdit final : public QLineEdit {
   private:
     int index_;
     CellEvents& events_;
+    bool shiftWentDown_ = false; // the last key down here was Shift
 };
 
 } // namespace cellwright

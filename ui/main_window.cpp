@@ -25,7 +25,8 @@ QRect pixelRect(int left, int top, int width, int height) {
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), solverHost_(platform.temporaryDirectory()) {
+    : QWidget(parent), platform_(platform), solverHost_(platform.temporaryDirectory()),
+      stopOnInput_(this, [this] { stopAsking(); }) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Cellwright"));
     setWindowIcon(QIcon(QPixmap(cellwright_icon_xpm)));
@@ -39,6 +40,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     dialogFont.setPointSize(8);
     setFont(dialogFont);
     buildControls();
+    buildTeaching();
     flashTimer_.setObjectName(QStringLiteral("flashTimer"));
     flashTimer_.setInterval(200);
     connect(&flashTimer_, &QTimer::timeout, this, [this] { flashTick(); });
@@ -57,7 +59,10 @@ void MainWindow::buildControls() {
             box->setPalette(palette);
         }
         box->setText(QStringLiteral("1")); // as designed; start-up clears the grid
-        connect(box, &QLineEdit::textChanged, this, [this, i] { cellChanged(i); });
+        connect(box, &QLineEdit::textChanged, this, [this, i] {
+            noteGridChange(); // first, while the focus is still where the change began
+            cellChanged(i);
+        });
         cells_[static_cast<std::size_t>(i)] = box;
     }
 
@@ -150,10 +155,13 @@ void MainWindow::start() {
         loadSudoku(path);
         showArray(engine_.board);
     }
+    startHistory();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     closing_ = true; // a Solve still running stops before its next pass
+    answerWork_.cancel();
+    puzzleWork_.cancel();
     solverHost_.removeFolder();
     platform_.messageBox(kFarewellText, kFarewellTitle);
     event->accept();

@@ -3,8 +3,13 @@
 #include "engine/engine_state.hpp"
 #include "engine/solver.hpp"
 #include "files/puzzle_line.hpp"
+#include "logic/rating.hpp"
 #include "platform/platform.hpp"
+#include "ui/background_work.hpp"
 #include "ui/cell_edit.hpp"
+#include "ui/stop_on_input.hpp"
+#include "ui/teaching_answers.hpp"
+#include "ui/undo_history.hpp"
 #include "ui/window_solver_host.hpp"
 
 #include <QTimer>
@@ -15,7 +20,9 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace cellwright {
@@ -75,6 +82,27 @@ class MainWindow final : public QWidget, private CellEvents {
     Platform& platform() { return platform_; }
     WindowSolverHost& solverHost() { return solverHost_; }
 
+    // The cells' context menu, and what it teaches: hints at three levels,
+    // the solution check, the difficulty, undo and redo of whole moves, and
+    // new puzzles. Answers go to the message line as the candidate list does.
+    void cellMenuRequested(int index, const QPoint& globalPos, bool byShiftChord) override;
+    void hint(teaching::HintLevel level);
+    void checkSolutions();
+    void showDifficulty();
+    void undo(bool byShiftChord = false) override;
+    void redo(bool byShiftChord = false) override;
+    void newPuzzle(logic::Band level);
+    QMenu* cellMenu() const { return cellMenu_; }
+    // The work behind the answers and new puzzles; how long the window waits
+    // for an answer before it says it is working, and how long an answer may
+    // take before it stops with what it has. For tests.
+    BackgroundWork& answerWork() { return answerWork_; }
+    BackgroundWork& puzzleWork() { return puzzleWork_; }
+    void setAnswerTiming(std::chrono::milliseconds moment, std::chrono::milliseconds limit) {
+        answerMoment_ = moment;
+        answerLimit_ = limit;
+    }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +124,36 @@ class MainWindow final : public QWidget, private CellEvents {
     // After the passes of a command: what the grid now shows, and the backups
     // on disk as the passes would have left them.
     void finishPasses();
+
+    void buildTeaching();
+    void buildNewPuzzleMenu();
+    void startHistory();
+    QAction* addTeachingAction(const QString& text, const QList<QKeySequence>& keys);
+    // Runs a question off the window's thread. After a moment without an
+    // answer the line says what it is doing (anew every little while, so a
+    // rating can show how far it got), and any key or click stops it.
+    using Question =
+        std::function<teaching::Answer(const teaching::Grid&, const std::atomic<bool>&)>;
+    void ask(Question question, std::function<QString()> working);
+    void stopAsking();
+    void showAnswer(const teaching::Answer& answer);
+    teaching::Grid gridDigits();
+    // Undo: every change of the cells between two looks at the event queue
+    // is one move, recorded once the queue is reached.
+    void noteGridChange();
+    void settleMove();
+    GridState gridState() const;
+    void showGridState(const UndoHistory::Restore& restore);
+    void updateUndoActions();
+    int focusId() const;
+    void restoreFocus(int id);
+    // The grid's digits now are the puzzle's givens.
+    void markGivens();
+    // The search under way no longer belongs to the grid.
+    void forgetSearch();
+    // A Shift that began a chord of the new commands did not mean to turn
+    // the entry direction.
+    void takeBackShift(bool byShiftChord);
 
     Platform& platform_;
     EngineState engine_;
@@ -122,6 +180,26 @@ class MainWindow final : public QWidget, private CellEvents {
     QPushButton* loadButton_ = nullptr;
     QLabel* messageLine_ = nullptr;
     QTimer flashTimer_;
+
+    UndoHistory history_;
+    bool changePending_ = false;
+    bool restoringGrid_ = false;
+    int focusBeforeChange_ = -1;
+    std::array<std::int16_t, kCellCount> givens_{};
+    BackgroundWork answerWork_;
+    BackgroundWork puzzleWork_;
+    StopOnInput stopOnInput_;
+    QTimer workingTimer_;
+    std::function<QString()> workingText_;
+    // An answer ready within the moment shows at once, with no flicker of a
+    // message in between; most are ready far sooner.
+    std::chrono::milliseconds answerMoment_{100};
+    std::chrono::milliseconds answerLimit_{10'000};
+    logic::Band lastLevel_ = logic::Band::Medium;
+    QMenu* cellMenu_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    std::array<QAction*, 6> levelActions_{};
 };
 
 } // namespace cellwright

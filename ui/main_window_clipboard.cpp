@@ -42,6 +42,7 @@ void MainWindow::takePuzzle(const Digits& digits) {
     showMessage(QString(), false);
     placeDigits(engine_.board, digits);
     showArray(engine_.board);
+    markGivens();
 }
 
 bool MainWindow::pastePuzzle(const QString& text) {

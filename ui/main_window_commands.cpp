@@ -151,6 +151,7 @@ void MainWindow::clear() {
     for (CellEdit* box : cells_)
         box->setText(QString());
     showMessage(QString(), false);
+    markGivens();
 }
 
 void MainWindow::save() {
@@ -170,6 +171,7 @@ void MainWindow::load() {
     showMessage(QString(), false);
     loadSudoku(boardPath(name, false));
     showArray(engine_.board); // after a failed load too: the cells read before it
+    markGivens();
 }
 
 } // namespace cellwright
