@@ -62,18 +62,43 @@ std::optional<Step> nextStep(const Grid& grid) {
 }
 
 std::optional<Step> nextStep(const Grid& grid, const std::atomic<bool>* cancel) {
+    return detail::nextStepOfFirst(grid, cancel, detail::kProducerCount);
+}
+
+namespace detail {
+
+std::optional<Step> nextStepOfFirst(const Grid& grid, const std::atomic<bool>* cancel,
+                                    int producers) {
     if (grid.solved())
         return std::nullopt;
-    const detail::Context context(grid);
+    const Context context(grid);
     Step step;
-    for (const detail::Producer& producer : detail::kProducers) {
+    for (int p = 0; p < producers; ++p) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
             return std::nullopt;
+        const Producer& producer = kProducers[p];
         if (producer.find != nullptr && producer.find(context, step))
             return step;
     }
     return std::nullopt;
 }
+
+int producersWorthAtMost(double value) {
+    int count = 0;
+    while (count < kProducerCount && kProducers[count].leastValue <= value)
+        ++count;
+    return count;
+}
+
+bool builtFrom(int producer) {
+    for (int p = producer; p < kProducerCount; ++p) {
+        if (kProducers[p].find != nullptr)
+            return true;
+    }
+    return false;
+}
+
+} // namespace detail
 
 void apply(Grid& grid, const Step& step) {
     for (int cell = 0; cell < 81; ++cell) {

@@ -52,6 +52,15 @@ extern const std::array<Producer, kProducerCount> kProducers;
 // certainly worth at least.
 double leastValueOfMissing();
 
+// nextStep trying only the first `producers` techniques of the table.
+std::optional<Step> nextStepOfFirst(const Grid& grid, const std::atomic<bool>* cancel,
+                                    int producers);
+// How many techniques, from the first, can yield a step worth value or less.
+// The table's least values never fall, so past these every step is dearer.
+int producersWorthAtMost(double value);
+// Whether any technique from this place in the table on is built.
+bool builtFrom(int producer);
+
 // A step's starting point: technique, value and nothing else.
 inline void begin(Step& step, Technique technique, double value) {
     step = Step{};

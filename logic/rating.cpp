@@ -110,6 +110,13 @@ Rating explain(const Digits& puzzle, const std::function<void(const Step&)>& onS
     Grid grid(puzzle);
     Rating rating;
     bool placed = false;
+    // Past a ceiling, the techniques that can only yield dearer steps are
+    // not worth running: whatever they found would end the rating above it.
+    // Those are the chains, by far the slowest, which a generator asking for
+    // an easier band would otherwise search on every puzzle it turns down.
+    const int tried = options.ceiling == INT_MAX
+                          ? detail::kProducerCount
+                          : detail::producersWorthAtMost((options.ceiling + 0.5) / 10.0);
     while (!grid.solved()) {
         if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
             rating.end = RatingEnd::Cancelled;
@@ -117,9 +124,16 @@ Rating explain(const Digits& puzzle, const std::function<void(const Step&)>& onS
         }
         std::optional<Step> step;
         if (rating.steps < kMaxSteps)
-            step = nextStep(grid, options.cancel);
+            step = detail::nextStepOfFirst(grid, options.cancel, tried);
         if (!step && options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
             rating.end = RatingEnd::Cancelled;
+            break;
+        }
+        if (!step && tried < detail::kProducerCount && detail::builtFrom(tried)) {
+            // The next step would come from a technique above the ceiling.
+            rating.end = RatingEnd::AboveCeiling;
+            rating.hardest = Technique::Beyond;
+            rating.er = std::max(rating.er, tenthsOf(detail::kProducers[tried].leastValue));
             break;
         }
         if (!step) {

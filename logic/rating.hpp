@@ -224,7 +224,9 @@ enum class RatingEnd : std::uint8_t {
 };
 
 struct RateOptions {
-    int ceiling = INT_MAX;                     // in tenths: stop once er exceeds it
+    // In tenths: stop once er exceeds it. Techniques that can only yield
+    // dearer steps are not run, so er is then a bound above the ceiling.
+    int ceiling = INT_MAX;
     const std::atomic<bool>* cancel = nullptr; // polled between steps and techniques
 };
 

@@ -91,8 +91,10 @@ TEST(LogicRating, EndsEarly) {
     const Rating above = rate(rectanglePuzzle, RateOptions{.ceiling = 30});
     EXPECT_EQ(above.end, RatingEnd::AboveCeiling);
     EXPECT_TRUE(above.bound);
-    EXPECT_EQ(above.er, 45);
-    EXPECT_EQ(above.hardest, Technique::UniqueRectangle);
+    // Past naked pairs (3.0) only dearer techniques are left, and none is run:
+    // the bound is the next one's least value, at most the true ER of 4.5.
+    EXPECT_EQ(above.er, 32);
+    EXPECT_EQ(above.hardest, Technique::Beyond);
     EXPECT_FALSE(rate(rectanglePuzzle, RateOptions{.ceiling = 45}).bound);
 
     const std::atomic<bool> cancelled{true};
