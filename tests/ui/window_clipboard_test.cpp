@@ -9,8 +9,6 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-#include <regex>
-
 namespace cellwright::test {
 
 // Pasting, copying and dropping puzzles and board files.
@@ -95,12 +93,15 @@ class WindowClipboard : public QObject {
         const std::string line(kPuzzle), boardFile(boardFileBytes(boardOf(kPuzzle)).data(), 243);
         const std::pair<const char*, std::string> loaded[] = {
             {"board file", boardFile},
-            {"board file, commas", std::regex_replace(boardFile, std::regex("\r\n"), ",")},
+            {"board file, commas",
+             QString::fromStdString(boardFile).replace("\r\n", ",").toStdString()},
             {"puzzle line", "# one puzzle\n" + line + "\t4.5\n"},
-            {"grid", std::regex_replace(line, std::regex(".{9}"), "$&\n")}};
+            {"grid", QString::fromStdString(line)
+                         .replace(QRegularExpression(".{9}"), "\\0\n")
+                         .toStdString()}};
         const std::pair<const char*, std::string> refused[] = {
             {"two puzzles", line + "\n" + std::string(kHardPuzzle) + "\n"},
-            {"words", std::regex_replace(std::string(100, 'w'), std::regex("w"), "word ")},
+            {"words", QString("word ").repeated(100).toStdString()},
             {"short board file", boardFile.substr(0, 120)},
             {"no puzzle", ""}};
         for (const auto& [name, text] : loaded) {
