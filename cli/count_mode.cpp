@@ -8,7 +8,6 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 namespace cellwright::cli {
 
@@ -106,10 +105,10 @@ std::string formatCount(const Digits& puzzle, const counter::CountResult& count,
 }
 
 int runCount(const Options& options, PuzzleSource& source, Output& output) {
-    const Format format = options.format.value_or(options.linesFile ? Format::Line : Format::Text);
-    const bool showSource = options.boardFiles.size() > 1;
+    const Format format = options.outputFormat();
+    const bool showSource = options.namesSources();
     const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
+        jobsToRun(options.jobs);
     const std::uint32_t limit = options.maxSolutions;
 
     std::size_t none = 0, unique = 0, several = 0;

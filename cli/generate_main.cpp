@@ -54,7 +54,7 @@ int run(const GenerateOptions& options, const generator::Rater& rater) {
     int signal = 0;
     bool readerGone = false;
     {
-        const StopSignals signals(stop);
+        const SignalWaiter signals([&stop](int) { stop = true; });
         Output output(fd, {}, options.outputFile.value_or("standard output"));
         status = runGenerate(options, context, output);
         if (output.failed())
@@ -79,19 +79,11 @@ int main(int argc, char** argv) {
     holdClosedStandardDescriptors();
     std::string error;
     const std::optional<GenerateOptions> options = parseGenerateOptions(argc, argv, error);
-    if (!options) {
-        complain(error);
-        Output(STDERR_FILENO).write("Try 'cellwright-generate --help' for more information.\n");
-        return kTrouble;
-    }
-    if (options->help || options->version) {
-        Output output(STDOUT_FILENO);
-        output.write(options->help
-                         ? std::string(generateUsageText())
-                         : std::string("cellwright-generate ") + CELLWRIGHT_VERSION + "\n");
-        output.flush();
-        return output.failed() ? kTrouble : kAllDone;
-    }
+    if (!options)
+        return usageError(error, "cellwright-generate");
+    if (options->help || options->version)
+        return helpOrVersion(options->help, generateUsageText(), "cellwright-generate",
+                             CELLWRIGHT_VERSION);
     const generator::Rater rater = programRater();
     return run(*options, rater);
 }

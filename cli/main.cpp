@@ -47,17 +47,9 @@ int main(int argc, char** argv) {
     holdClosedStandardDescriptors();
     std::string error;
     const std::optional<Options> options = parseOptions(argc, argv, error);
-    if (!options) {
-        complain(error);
-        Output(STDERR_FILENO).write("Try 'cellwright-solve --help' for more information.\n");
-        return kTrouble;
-    }
-    if (options->help || options->version) {
-        Output output(STDOUT_FILENO);
-        output.write(options->help ? std::string(usageText())
-                                   : std::string("cellwright-solve ") + CELLWRIGHT_VERSION + "\n");
-        output.flush();
-        return output.failed() ? kTrouble : kAllDone;
-    }
+    if (!options)
+        return usageError(error, "cellwright-solve");
+    if (options->help || options->version)
+        return helpOrVersion(options->help, usageText(), "cellwright-solve", CELLWRIGHT_VERSION);
     return run(*options);
 }

@@ -1,7 +1,5 @@
 #include "cli/options.hpp"
 
-#include <charconv>
-
 #include <getopt.h>
 
 namespace cellwright::cli {
@@ -57,6 +55,10 @@ const char* usageText() {
            "solution or several), 2 bad usage, unreadable input or an input/output error.\n";
 }
 
+Format Options::outputFormat() const {
+    return format.value_or(linesFile ? Format::Line : Format::Text);
+}
+
 std::vector<std::string> Options::inputs() const {
     if (linesFile)
         return {*linesFile};
@@ -83,26 +85,6 @@ constexpr option kLongOptions[] = {
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
 };
-
-std::optional<Format> formatNamed(const std::string& name) {
-    if (name == "text")
-        return Format::Text;
-    if (name == "line")
-        return Format::Line;
-    if (name == "json")
-        return Format::Json;
-    if (name == "grid")
-        return Format::Grid;
-    return std::nullopt;
-}
-
-std::optional<std::uint32_t> wholeNumber(const std::string& text, std::uint32_t most) {
-    std::uint32_t number = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (ec != std::errc() || end != text.data() + text.size() || number == 0 || number > most)
-        return std::nullopt;
-    return number;
-}
 
 // Options that only solving has.
 std::optional<std::string> solvingOnly(const Options& options) {
@@ -152,8 +134,8 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
             options.trace = true;
             break;
         case 'j':
-            if (const auto jobs = wholeNumber(value, 256)) {
-                options.jobs = *jobs;
+            if (const auto jobs = wholeNumber(value, 1, 256)) {
+                options.jobs = static_cast<unsigned>(*jobs);
                 break;
             }
             error = "invalid job count '" + value + "' (a whole number from 1 to 256)";
@@ -165,8 +147,8 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
             options.count = true;
             break;
         case kMaxSolutions:
-            if (const auto limit = wholeNumber(value, 1'000'000)) {
-                options.maxSolutions = *limit;
+            if (const auto limit = wholeNumber(value, 1, 1'000'000)) {
+                options.maxSolutions = static_cast<std::uint32_t>(*limit);
                 break;
             }
             error = "invalid solution limit '" + value + "' (a whole number from 1 to 1000000)";
@@ -178,13 +160,8 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
         case 'v':
             options.version = true;
             break;
-        case ':':
-            error = "option '" + std::string(argv[optind - 1]) + "' requires an argument";
-            return std::nullopt;
-        default:
-            error = optopt != 0
-                        ? "invalid option -- '" + std::string(1, static_cast<char>(optopt)) + "'"
-                        : "unrecognized option '" + std::string(argv[optind - 1]) + "'";
+        default: // ':' or '?'
+            error = getoptError(letter, argv);
             return std::nullopt;
         }
     }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "cli/command_line.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace cellwright::cli {
-
-enum class Format { Text, Line, Json, Grid };
 
 struct Options {
     std::vector<std::string> boardFiles; // "-" is standard input
@@ -26,6 +26,10 @@ struct Options {
 
     // The inputs in the order given: the board files, or the --lines file.
     std::vector<std::string> inputs() const;
+    // The format asked for, else line for --lines and text for files.
+    Format outputFormat() const;
+    // Whether each result names its source: with several files, it may come from any.
+    bool namesSources() const { return boardFiles.size() > 1; }
 };
 
 // Parses the command line (argv[0] included) with GNU conventions. On a usage
