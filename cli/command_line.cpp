@@ -14,8 +14,10 @@
 namespace cellwright::cli {
 
 std::optional<Format> formatNamed(std::string_view name) {
-    constexpr std::pair<std::string_view, Format> kFormats[] = {
-        {"text", Format::Text}, {"line", Format::Line}, {"json", Format::Json}, {"grid", Format::Grid}};
+    constexpr std::pair<std::string_view, Format> kFormats[] = {{"text", Format::Text},
+                                                                {"line", Format::Line},
+                                                                {"json", Format::Json},
+                                                                {"grid", Format::Grid}};
     for (const auto& [known, format] : kFormats) {
         if (name == known)
             return format;
@@ -45,7 +47,8 @@ unsigned jobsToRun(unsigned asked) {
 
 int usageError(const std::string& error, std::string_view program) {
     complain(error);
-    Output(STDERR_FILENO).write("Try '" + std::string(program) + " --help' for more information.\n");
+    Output(STDERR_FILENO)
+        .write("Try '" + std::string(program) + " --help' for more information.\n");
     return kTrouble;
 }
 

@@ -107,8 +107,7 @@ std::string formatCount(const Digits& puzzle, const counter::CountResult& count,
 int runCount(const Options& options, PuzzleSource& source, Output& output) {
     const Format format = options.outputFormat();
     const bool showSource = options.namesSources();
-    const unsigned jobs =
-        jobsToRun(options.jobs);
+    const unsigned jobs = jobsToRun(options.jobs);
     const std::uint32_t limit = options.maxSolutions;
 
     std::size_t none = 0, unique = 0, several = 0;
