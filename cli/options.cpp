@@ -135,8 +135,7 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
     optind = 0; // glibc: start afresh, so that parsing can run more than once
     opterr = 0; // our own one-line messages
     while (true) {
-        int longIndex = -1;
-        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:crehVv", kLongOptions, &longIndex);
+        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:crehVv", kLongOptions, nullptr);
         if (letter == -1)
             break;
         const std::string value = optarg != nullptr ? optarg : "";

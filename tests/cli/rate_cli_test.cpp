@@ -49,6 +49,9 @@ TEST_F(SolveCli, RateGivesErEpEdAndTheHardestTechniqueInEveryFormat) {
               "0 Extreme, 1 beyond the techniques; not rated: 1 with no solution, 1 with several");
 
     EXPECT_EQ(run("-r -", kSmall).out, "ER 5.6 (BUG), EP 5.6, ED 2.8\n" + kSmallRows);
+    EXPECT_EQ(run("-r -l -", kSmall).err.substr(0, 46),
+              "cellwright-solve: 1 puzzle: 0 Easy, 0 Medium, ")
+        << "a summary with --lines, if only for one";
     const CliRun drawn = run("-r -f grid -", kTwo);
     EXPECT_EQ(drawn.out.substr(0, drawn.out.find('\n')), "Not rated: several solutions");
     EXPECT_EQ(linesOf(drawn.out).size(), 12U) << "then the puzzle, drawn";

@@ -76,6 +76,7 @@ TEST_F(SolveCli, GnuOptionForms) {
         {"--bogus a", 2, "", "cellwright-solve: unrecognized option '--bogus'" + tryHelp},
         {"a --format", 2, "", "cellwright-solve: option '--format' requires an argument" + tryHelp},
         {"-j 0 a", 2, "", "cellwright-solve: invalid job count '0' (a whole number from 1 to 256)"},
+        {"--help >/dev/full", 2, "", "cellwright-solve: standard output: No space left on device"},
     };
     for (const auto& c : cases) {
         const CliRun r = run(c.args);
