@@ -88,6 +88,8 @@ TEST_F(SolveCli, RateGivesErEpEdAndTheHardestTechniqueInEveryFormat) {
     };
     for (const auto& s : statuses)
         EXPECT_EQ(run(s.args, s.input).status, s.status) << s.args << " " << s.input;
+    EXPECT_EQ(run("-r -o no/such/file -", kLine).err,
+              "cellwright-solve: no/such/file: No such file or directory\n");
 }
 
 TEST_F(SolveCli, ExplainListsEachStepThenTheRating) {
@@ -163,7 +165,9 @@ TEST_F(SolveCli, RatingsStreamInOrderWithAnyJobsAndGoToAFileAllOrNothing) {
         const CliRun one = run(args + " -j1");
         ASSERT_EQ(one.status, 0) << one.err;
         EXPECT_EQ(run(args + " -j2").out, one.out) << mode;
-        EXPECT_EQ(run(args + " -j2 -o out").out, "") << mode;
+        const CliRun toFile = run(args + " -j2 -q -o out");
+        EXPECT_EQ(toFile.status, 0) << toFile.err;
+        EXPECT_EQ(toFile.out + toFile.err, "") << mode;
         EXPECT_EQ(readText(dir.file("out")), one.out) << mode;
     }
     // A file size limit, or a signal, leaves the old file and no other.
