@@ -60,32 +60,26 @@ TEST_F(SolveCli, RateGivesErEpEdAndTheHardestTechniqueInEveryFormat) {
     file("hardest.txt", kHardest);
     const auto objects = linesOf(run("-r -f json all.txt hardest.txt").out);
     ASSERT_EQ(objects.size(), 6U);
-    const QJsonObject small = json(objects[0]);
-    EXPECT_EQ(small["source"].toString(), "all.txt:1");
-    EXPECT_EQ(small["puzzle"].toString().toStdString(), kSmall);
-    EXPECT_EQ(
-        QJsonArray({small["er"], small["ep"], small["ed"], small["bound"], small["technique"]}),
-        QJsonArray({5.6, 5.6, 2.8, false, "BUG"}));
-    const QJsonObject none = json(objects[3]);
-    EXPECT_EQ(QJsonArray({none["er"], none["bound"], none["technique"]}),
-              QJsonArray({QJsonValue::Null, QJsonValue::Null, "no solution"}));
+    const auto fields = [&](std::size_t i) {
+        const QJsonObject o = json(objects[i]);
+        return QJsonArray(
+            {o["source"], o["puzzle"], o["er"], o["ep"], o["ed"], o["bound"], o["technique"]});
+    };
+    EXPECT_EQ(fields(0), QJsonArray({"all.txt:1", kSmall.c_str(), 5.6, 5.6, 2.8, false, "BUG"}));
+    const QJsonValue null;
+    EXPECT_EQ(fields(3),
+              QJsonArray({"all.txt:4", kNone.c_str(), null, null, null, null, "no solution"}));
     const QJsonObject bound = json(objects[5]);
-    EXPECT_EQ(bound["source"].toString(), "hardest.txt:1");
-    EXPECT_EQ(QJsonArray({bound["bound"], bound["technique"]}), QJsonArray({true, "beyond"}));
+    EXPECT_EQ(QJsonArray({bound["source"], bound["bound"], bound["technique"]}),
+              QJsonArray({"hardest.txt:1", true, "beyond"}));
     EXPECT_GE(bound["er"].toDouble(), 6.5);
 
     const struct {
         std::string args, input;
         int status;
-    } statuses[] = {
-        {"-r -", kLine, 0},
-        {"-r -", kHardest, 0},
-        {"-r -", kTwo, 1},
-        {"-e -", kNone, 1},
-        {"-r missing", "", 2},
-        {"-r - missing", kLine, 2},
-        {"-e - >/dev/full", kLine, 2},
-    };
+    } statuses[] = {{"-r -", kLine, 0},           {"-r -", kHardest, 0}, {"-r -", kTwo, 1},
+                    {"-e -", kNone, 1},           {"-r missing", "", 2}, {"-r - missing", kLine, 2},
+                    {"-e - >/dev/full", kLine, 2}};
     for (const auto& s : statuses)
         EXPECT_EQ(run(s.args, s.input).status, s.status) << s.args << " " << s.input;
     EXPECT_EQ(run("-r -o no/such/file -", kLine).err,
@@ -115,16 +109,8 @@ TEST_F(SolveCli, ExplainListsEachStepThenTheRating) {
                             "ER 5.6 (BUG), EP 5.6, ED 2.8\n");
     // The same steps as data, then the rating.
     const auto objects = linesOf(run("-e -f json -", kSmall).out);
-    const auto said = linesOf(text.out);
     ASSERT_EQ(objects.size(), 17U);
-    for (std::size_t i = 0; i < 16; ++i) {
-        const QJsonObject step = json(objects[i]);
-        EXPECT_EQ(step["step"].toInt(), static_cast<int>(i + 1));
-        const std::string line = said[9 + i];
-        EXPECT_EQ(step["description"].toString().toStdString() + "  [" +
-                      std::to_string(step["value"].toDouble()).substr(0, 3) + "]",
-                  line.substr(line.find(". ") + 2));
-    }
+    EXPECT_EQ(json(objects[15])["step"].toInt(), 16);
     EXPECT_EQ(objects[0],
               "{\"step\":1,\"technique\":\"claiming\",\"value\":2.8,\"description\":"
               "\"Claiming 2 in column 3 (r7c3, r8c3) on box 7: r7c1 <> 2\","
