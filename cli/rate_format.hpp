@@ -23,7 +23,7 @@ struct ShownRating {
 
 ShownRating shownRating(const logic::Rating& rating);
 
-// "ER 7.1 (forcing chain)", or "ER >6.5 (beyond)" for a bound.
+// "ER 7.1 (forcing chain)", or "ER >9.5 (beyond)" for a bound.
 std::string erAbout(const ShownRating& rating);
 
 // The JSON fields of a rating: "er", "ep", "ed", "bound" and "technique",
