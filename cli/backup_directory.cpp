@@ -1,6 +1,7 @@
 #include "cli/backup_directory.hpp"
 
 #include "cli/diagnostics.hpp"
+#include "cli/stop_signals.hpp"
 #include "files/board_file.hpp"
 #include "files/board_paths.hpp"
 
@@ -8,7 +9,6 @@
 #include <csignal>
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,23 +16,6 @@
 namespace cellwright::cli {
 
 namespace {
-
-sigset_t stopSignals() {
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGTERM);
-    sigaddset(&set, SIGHUP); // the terminal closed
-    return set;
-}
-
-// SIGPIPE comes to the thread that writes; blocked, the write fails instead,
-// and the run ends through its clean-up (main raises it afterwards).
-sigset_t stopSignalsAndPipe() {
-    sigset_t set = stopSignals();
-    sigaddset(&set, SIGPIPE);
-    return set;
-}
 
 std::string foreignBackupsReason(const std::vector<std::string>& names) {
     if (names.size() == 1)
@@ -127,20 +110,11 @@ std::unique_ptr<BackupDirectory> BackupDirectory::lock(const std::string& path) 
 }
 
 BackupDirectory::BackupDirectory(std::string path, int lockFd)
-    : path_(std::move(path)), lockFd_(lockFd) {
-    const sigset_t signals = stopSignalsAndPipe();
-    ::pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-    signalWaiter_ = std::thread([this] { waitForSignals(); });
-}
+    : path_(std::move(path)), lockFd_(lockFd),
+      signals_(std::make_unique<SignalWaiter>([this](int signal) { endBySignalClean(signal); })) {}
 
 BackupDirectory::~BackupDirectory() {
-    // Wakes the waiter with a signal it takes for "the run is over".
-    {
-        const std::lock_guard lock(files_);
-        runOver_ = true;
-    }
-    ::pthread_kill(signalWaiter_.native_handle(), SIGTERM);
-    signalWaiter_.join();
+    signals_.reset();
     removeBackups();
     ::close(lockFd_);
     // A signal that came in meanwhile now ends the process as it would have.
@@ -172,16 +146,10 @@ bool BackupDirectory::removeBackupsLocked() {
     return allGone;
 }
 
-void BackupDirectory::waitForSignals() {
-    const sigset_t signals = stopSignals();
-    int signal = 0;
-    while (::sigwait(&signals, &signal) != 0) {
-    }
-    std::unique_lock lock(files_);
-    if (runOver_)
-        return; // the run is over; its end removes the backups
+void BackupDirectory::endBySignalClean(int signal) {
     // Holding the lock, no backup is written after this clean-up: the solver
     // waits at its next one until the signal below ends the process.
+    const std::lock_guard lock(files_);
     removeBackupsLocked();
     endBySignal(signal);
 }

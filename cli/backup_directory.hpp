@@ -1,12 +1,12 @@
 #pragma once
 
+#include "cli/stop_signals.hpp"
 #include "engine/solver.hpp"
 
 #include <bitset>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 namespace cellwright::cli {
 
@@ -16,8 +16,7 @@ namespace cellwright::cli {
 // directory that already holds files named like backups, which may be another
 // program's or those of a run that was killed. The backups this run wrote,
 // and only they, go when the run ends, however it ends: normally, on an
-// error, or on SIGINT, SIGTERM or SIGHUP, which are waited for by a thread of
-// their own while it lives.
+// error, or on SIGINT, SIGTERM or SIGHUP, which it waits for while it lives.
 class BackupDirectory {
   public:
     // Locks the directory; on failure says why on standard error and returns
@@ -38,7 +37,8 @@ class BackupDirectory {
   private:
     class Host;
     BackupDirectory(std::string path, int lockFd);
-    void waitForSignals();
+    // A stop signal came in: the backups go, and the signal ends the process.
+    [[noreturn]] void endBySignalClean(int signal);
     bool removeBackupsLocked();
 
     std::string path_;
@@ -46,8 +46,7 @@ class BackupDirectory {
     std::mutex files_;                        // held while a backup is written, read or deleted
     std::bitset<kMaxGuessDepth + 1> written_; // levels whose file this run made
     std::string lastProblem_;
-    bool runOver_ = false;
-    std::thread signalWaiter_;
+    std::unique_ptr<SignalWaiter> signals_;
 };
 
 } // namespace cellwright::cli

@@ -8,7 +8,6 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 namespace cellwright::cli {
 
@@ -38,14 +37,6 @@ std::string verdict(std::uint32_t solutions, std::uint32_t limit) {
     return solutions == 1 ? "Unique solution" : countOf(solutions, "solution");
 }
 
-// Appends the 81-character line of the cells, '.' for an empty one.
-template <class Cells> void appendLine(std::string& text, const Cells& cells) {
-    std::array<char, kCellCount> line{};
-    for (std::size_t i = 0; i < line.size(); ++i)
-        line[i] = cells[i] > 0 ? static_cast<char>('0' + cells[i]) : '.';
-    text.append(line.data(), line.size());
-}
-
 } // namespace
 
 // Built in one string with no temporaries: with one job a counted puzzle
@@ -67,8 +58,7 @@ std::string formatCount(const Digits& puzzle, const counter::CountResult& count,
         appendLine(solution, count.solution);
         if (format == Format::Grid)
             return text + drawnGrid(solution);
-        for (std::size_t row = 0; row < kSize; ++row)
-            text.append(solution, kSize * row, kSize).append("\n");
+        appendRows(text, solution);
         return text;
     }
     case Format::Line:
@@ -106,11 +96,10 @@ std::string formatCount(const Digits& puzzle, const counter::CountResult& count,
 }
 
 int runCount(const Options& options, PuzzleSource& source, Output& output) {
-    const Format format = options.format.value_or(options.linesFile ? Format::Line : Format::Text);
-    const bool showSource = options.boardFiles.size() > 1;
-    const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
-    const std::uint32_t limit = options.maxSolutions;
+    const Format format = options.outputFormat();
+    const bool showSource = options.namesSources();
+    const unsigned jobs = jobsToRun(options.jobs);
+    const std::uint32_t limit = options.maxSolutions.value_or(2);
 
     std::size_t none = 0, unique = 0, several = 0;
     std::int64_t micros = 0;

@@ -17,9 +17,6 @@ struct MadePuzzle {
     std::uint64_t seed = 0;                  // the run's
 };
 
-// An ER of tenths as people write it: "4.5", or ">6.5" for a bound rating.
-std::string erText(const generator::Rating& rating);
-
 // One puzzle in the chosen format, ending with a newline:
 // - line: the puzzle, its ER ("-" when unrated) and its solution, TAB-separated;
 // - text: a line about it, then the puzzle as nine rows;

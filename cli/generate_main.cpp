@@ -4,14 +4,14 @@
 #include "cli/generate_rater.hpp"
 #include "cli/generate_run.hpp"
 #include "cli/output.hpp"
+#include "cli/output_file.hpp"
 #include "cli/stop_signals.hpp"
 
 #include <cerrno>
 #include <csignal>
+#include <memory>
 #include <random>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,30 +19,19 @@ namespace {
 using namespace cellwright;
 using namespace cellwright::cli;
 
-// The descriptor the puzzles go to: standard output, or -o's file made afresh.
-int openOutput(const GenerateOptions& options) {
-    if (!options.outputFile)
-        return STDOUT_FILENO;
-    const int fd =
-        ::open(options.outputFile->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
-    return fd;
-}
-
-// A file left half written by a failed write would pass for a shorter run's
-// output, its last line perhaps cut: a plain file goes. A device or a pipe is
-// left as it is.
-void dropFailedOutput(const GenerateOptions& options, int fd) {
-    struct stat status {};
-    if (options.outputFile && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        ::unlink(options.outputFile->c_str());
-}
-
 int run(const GenerateOptions& options, const generator::Rater& rater) {
-    const int fd = openOutput(options);
-    if (fd < 0)
-        return kTrouble;
+    // The puzzles go to -o's file as they are made, and it takes its name
+    // only at the end: a failed write leaves the old file, or none, rather
+    // than a shorter run's output with its last line perhaps cut.
+    std::unique_ptr<ReplacementFile> file;
+    if (options.outputFile) {
+        file = ReplacementFile::open(*options.outputFile);
+        if (!file) {
+            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            return kTrouble;
+        }
+    }
+    const int fd = file ? file->fd() : STDOUT_FILENO;
     GenerateContext context;
     context.seed = options.seed ? *options.seed : std::random_device{}();
     context.rater = &rater;
@@ -52,20 +41,24 @@ int run(const GenerateOptions& options, const generator::Rater& rater) {
     context.stop = &stop;
     int status = kAllDone;
     int signal = 0;
-    bool readerGone = false;
+    bool failed = false, readerGone = false;
     {
-        const StopSignals signals(stop);
-        Output output(fd, {}, options.outputFile.value_or("standard output"));
-        status = runGenerate(options, context, output);
-        if (output.failed())
-            dropFailedOutput(options, fd);
-        readerGone = output.readerGone();
+        const SignalWaiter signals([&stop](int) { stop = true; });
+        {
+            Output output(fd, {}, options.outputFile.value_or("standard output"));
+            status = runGenerate(options, context, output);
+            output.flush();
+            failed = output.failed();
+            readerGone = output.readerGone();
+        }
+        // Also when interrupted: the puzzles printed by then are whole.
+        if (file && !failed && !file->commit()) {
+            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            status = kTrouble;
+        }
         signal = signals.received();
     }
-    if (options.outputFile && ::close(fd) != 0 && status != kTrouble) {
-        complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
-        status = kTrouble;
-    }
+    file.reset(); // after a failed write: gone
     if (readerGone)
         endBySignal(SIGPIPE); // as a writer to a closed pipe ends
     if (signal != 0)
@@ -79,19 +72,11 @@ int main(int argc, char** argv) {
     holdClosedStandardDescriptors();
     std::string error;
     const std::optional<GenerateOptions> options = parseGenerateOptions(argc, argv, error);
-    if (!options) {
-        complain(error);
-        Output(STDERR_FILENO).write("Try 'cellwright-generate --help' for more information.\n");
-        return kTrouble;
-    }
-    if (options->help || options->version) {
-        Output output(STDOUT_FILENO);
-        output.write(options->help
-                         ? std::string(generateUsageText())
-                         : std::string("cellwright-generate ") + CELLWRIGHT_VERSION + "\n");
-        output.flush();
-        return output.failed() ? kTrouble : kAllDone;
-    }
+    if (!options)
+        return usageError(error, "cellwright-generate");
+    if (options->help || options->version)
+        return helpOrVersion(options->help, generateUsageText(), "cellwright-generate",
+                             CELLWRIGHT_VERSION);
     const generator::Rater rater = programRater();
     return run(*options, rater);
 }

@@ -2,8 +2,6 @@
 
 #include "cli/generate_rater.hpp"
 
-#include <charconv>
-
 #include <getopt.h>
 
 namespace cellwright::cli {
@@ -66,15 +64,6 @@ constexpr option kLongOptions[] = {
     {nullptr, 0, nullptr, 0},
 };
 
-std::optional<std::uint64_t> number(const std::string& text, std::uint64_t least,
-                                    std::uint64_t most) {
-    std::uint64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < least || value > most)
-        return std::nullopt;
-    return value;
-}
-
 // An ER as tenths: digits, and at most one decimal after a point.
 std::optional<int> tenths(const std::string& text) {
     const std::size_t point = text.find('.');
@@ -82,23 +71,11 @@ std::optional<int> tenths(const std::string& text) {
     const std::string decimal = point == std::string::npos ? "0" : text.substr(point + 1);
     if (whole.empty() || whole.size() > 2 || decimal.size() != 1)
         return std::nullopt;
-    const auto units = number(whole, 0, 20);
-    const auto tenth = number(decimal, 0, 9);
+    const auto units = wholeNumber(whole, 0, 20);
+    const auto tenth = wholeNumber(decimal, 0, 9);
     if (!units || !tenth || *units * 10 + *tenth > 200)
         return std::nullopt;
     return static_cast<int>(*units * 10 + *tenth);
-}
-
-std::optional<Format> formatNamed(const std::string& name) {
-    constexpr std::pair<const char*, Format> kFormats[] = {{"line", Format::Line},
-                                                           {"text", Format::Text},
-                                                           {"json", Format::Json},
-                                                           {"grid", Format::Grid}};
-    for (const auto& [known, format] : kFormats) {
-        if (name == known)
-            return format;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -134,7 +111,7 @@ std::optional<GenerateOptions> parseGenerateOptions(int argc, char* const* argv,
         const std::string value = optarg != nullptr ? optarg : "";
         switch (letter) {
         case 'n':
-            if (const auto count = number(value, 1, 1'000'000'000)) {
+            if (const auto count = wholeNumber(value, 1, 1'000'000'000)) {
                 options.count = *count;
                 break;
             }
@@ -163,13 +140,13 @@ std::optional<GenerateOptions> parseGenerateOptions(int argc, char* const* argv,
             return invalid("symmetry", value,
                            "none, rotate180, rotate90, mirror, diagonal or random");
         case kSeed:
-            if (const auto seed = number(value, 0, UINT64_MAX)) {
+            if (const auto seed = wholeNumber(value, 0, UINT64_MAX)) {
                 options.seed = *seed;
                 break;
             }
             return invalid("seed", value, "a whole number from 0 to 18446744073709551615");
         case 'j':
-            if (const auto jobs = number(value, 1, 256)) {
+            if (const auto jobs = wholeNumber(value, 1, 256)) {
                 options.jobs = static_cast<unsigned>(*jobs);
                 break;
             }
@@ -187,7 +164,7 @@ std::optional<GenerateOptions> parseGenerateOptions(int argc, char* const* argv,
             options.quiet = true;
             break;
         case kMaxTries:
-            if (const auto tries = number(value, 1, UINT64_MAX)) {
+            if (const auto tries = wholeNumber(value, 1, UINT64_MAX)) {
                 options.maxTries = *tries;
                 break;
             }
@@ -199,13 +176,8 @@ std::optional<GenerateOptions> parseGenerateOptions(int argc, char* const* argv,
         case 'v':
             options.version = true;
             break;
-        case ':':
-            error = "option '" + std::string(argv[optind - 1]) + "' requires an argument";
-            return std::nullopt;
-        default:
-            error = optopt != 0
-                        ? "invalid option -- '" + std::string(1, static_cast<char>(optopt)) + "'"
-                        : "unrecognized option '" + std::string(argv[optind - 1]) + "'";
+        default: // ':' or '?'
+            error = getoptError(letter, argv);
             return std::nullopt;
         }
     }

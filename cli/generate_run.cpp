@@ -8,7 +8,6 @@
 #include "cli/report.hpp"
 
 #include <cstdio>
-#include <thread>
 
 namespace cellwright::cli {
 
@@ -54,8 +53,7 @@ std::string summaryOf(const GenerateOptions& options, std::uint64_t seed, std::u
 } // namespace
 
 int runGenerate(const GenerateOptions& options, const GenerateContext& context, Output& output) {
-    const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
+    const unsigned jobs = jobsToRun(options.jobs);
     const auto start = Progress::Clock::now();
     Progress progress(context.progress && !options.quiet, options.count, start);
     std::atomic<bool>& stop = *context.stop;

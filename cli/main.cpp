@@ -4,15 +4,17 @@
 #include "cli/exit_status.hpp"
 #include "cli/options.hpp"
 #include "cli/output.hpp"
+#include "cli/output_file.hpp"
 #include "cli/puzzle_source.hpp"
+#include "cli/rate_mode.hpp"
 #include "cli/solve_mode.hpp"
+#include "cli/stop_signals.hpp"
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
 #include <optional>
 
-#include <fcntl.h>
-#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -27,14 +29,51 @@ int run(const Options& options) {
         if (!backups)
             return kTrouble;
     }
+    std::unique_ptr<ReplacementFile> file;
+    std::unique_ptr<SignalWaiter> signals;
+    if (options.outputToFile()) {
+        file = ReplacementFile::open(*options.outputFile);
+        if (!file) {
+            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            return kTrouble;
+        }
+        // Ended by a signal, the run leaves the old file as it was, or none.
+        signals = std::make_unique<SignalWaiter>([&file](int signal) {
+            file->discard();
+            endBySignal(signal);
+        });
+    }
     PuzzleSource source(options.inputs(),
                         options.linesFile ? PuzzleLayouts::Lines : PuzzleLayouts::Any);
-    // Results reach a reader within a blink, even while a long search runs.
-    Output output(STDOUT_FILENO, std::chrono::milliseconds(20));
-    const int status = options.count ? runCount(options, source, output)
-                                     : runSolve(options, source, output, backups.get());
+    int status = kAllDone;
+    bool failed = false, readerGone = false;
+    {
+        // Results reach a reader within a blink, even while a long search runs.
+        Output output(file ? file->fd() : STDOUT_FILENO, std::chrono::milliseconds(20),
+                      file ? *options.outputFile : "standard output");
+        switch (options.mode) {
+        case Mode::Solve:
+            status = runSolve(options, source, output, backups.get());
+            break;
+        case Mode::Count:
+            status = runCount(options, source, output);
+            break;
+        case Mode::Rate:
+        case Mode::Explain:
+            status = runRate(options, source, output);
+            break;
+        }
+        output.flush();
+        failed = output.failed();
+        readerGone = output.readerGone();
+    }
+    if (file && !failed && !file->commit()) {
+        complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+        status = kTrouble;
+    }
+    signals.reset();
     backups.reset(); // its backups go, and the signals it held come in
-    if (output.readerGone()) {
+    if (readerGone) {
         // End as a writer to a closed pipe does, now that nothing is left behind.
         endBySignal(SIGPIPE);
     }
@@ -47,17 +86,9 @@ int main(int argc, char** argv) {
     holdClosedStandardDescriptors();
     std::string error;
     const std::optional<Options> options = parseOptions(argc, argv, error);
-    if (!options) {
-        complain(error);
-        Output(STDERR_FILENO).write("Try 'cellwright-solve --help' for more information.\n");
-        return kTrouble;
-    }
-    if (options->help || options->version) {
-        Output output(STDOUT_FILENO);
-        output.write(options->help ? std::string(usageText())
-                                   : std::string("cellwright-solve ") + CELLWRIGHT_VERSION + "\n");
-        output.flush();
-        return output.failed() ? kTrouble : kAllDone;
-    }
+    if (!options)
+        return usageError(error, "cellwright-solve");
+    if (options->help || options->version)
+        return helpOrVersion(options->help, usageText(), "cellwright-solve", CELLWRIGHT_VERSION);
     return run(*options);
 }

@@ -1,7 +1,5 @@
 #include "cli/options.hpp"
 
-#include <charconv>
-
 #include <getopt.h>
 
 namespace cellwright::cli {
@@ -11,8 +9,8 @@ const char* usageText() {
            "       cellwright-solve [OPTION]... --lines FILE\n"
            "\n"
            "Solves Sudoku puzzles exactly as Cellwright's Solve button does, and reports\n"
-           "what the window would show. With no FILE, or when FILE is -, reads standard\n"
-           "input.\n"
+           "what the window would show; or counts their solutions, rates them or explains\n"
+           "them step by step. With no FILE, or when FILE is -, reads standard input.\n"
            "\n"
            "A FILE holds a board file as the window saves it (81 numbers, 0 for empty),\n"
            "or any number of puzzle lines and 9x9 grids:\n"
@@ -30,7 +28,8 @@ const char* usageText() {
            "  -f, --format=FORMAT   text (default for files), line (default for --lines),\n"
            "                        json or grid\n"
            "  -o, --output=FILE     write the result board of a single puzzle as a board\n"
-           "                        file\n"
+           "                        file; with --rate or --explain, write the output to\n"
+           "                        FILE instead of standard output\n"
            "  -q, --quiet           no summary line\n"
            "  -t, --trace           one line per solver pass before each result (as Step\n"
            "                        Solve would go; rows and columns count from 0), as\n"
@@ -43,6 +42,11 @@ const char* usageText() {
            "  -c, --count           count solutions instead of solving: no solution, a\n"
            "                        unique one (shown) or several\n"
            "      --max-solutions=N  stop counting at N (1 to 1000000, default 2)\n"
+           "  -r, --rate            rate each puzzle as people solve it, on Sudoku\n"
+           "                        Explainer's scale: ER, EP, ED and the hardest technique\n"
+           "                        (>ER where the techniques run out: a lower bound)\n"
+           "  -e, --explain         each puzzle's steps as people take them, one a line\n"
+           "                        (rows and columns count from 1), then its rating\n"
            "  -h, --help            show this help\n"
            "  -V, -v, --version     show the version\n"
            "\n"
@@ -51,10 +55,17 @@ const char* usageText() {
            "  cellwright-solve --lines examples/puzzles.txt --format json\n"
            "  cellwright-solve - < examples/grids.txt\n"
            "  cellwright-solve --count --lines examples/puzzles.txt\n"
+           "  cellwright-solve --rate --lines examples/puzzles.txt\n"
+           "  cellwright-solve --explain examples/board1.sudoku\n"
            "\n"
-           "Exit status: 0 every puzzle solved (with --count: every puzzle has exactly one\n"
-           "solution), 1 any unsolvable or at the guess limit (with --count: any with no\n"
-           "solution or several), 2 bad usage, unreadable input or an input/output error.\n";
+           "Exit status: 0 every puzzle solved (with --count, --rate or --explain: every\n"
+           "puzzle has exactly one solution), 1 any unsolvable or at the guess limit (with\n"
+           "--count, --rate or --explain: any with no solution or several; those are not\n"
+           "rated), 2 bad usage, unreadable input or an input/output error.\n";
+}
+
+Format Options::outputFormat() const {
+    return format.value_or(linesFile ? Format::Line : Format::Text);
 }
 
 std::vector<std::string> Options::inputs() const {
@@ -78,40 +89,42 @@ constexpr option kLongOptions[] = {
     {"jobs", required_argument, nullptr, 'j'},
     {"backup-dir", required_argument, nullptr, kBackupDir},
     {"count", no_argument, nullptr, 'c'},
+    {"rate", no_argument, nullptr, 'r'},
+    {"explain", no_argument, nullptr, 'e'},
     {"max-solutions", required_argument, nullptr, kMaxSolutions},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
 };
 
-std::optional<Format> formatNamed(const std::string& name) {
-    if (name == "text")
-        return Format::Text;
-    if (name == "line")
-        return Format::Line;
-    if (name == "json")
-        return Format::Json;
-    if (name == "grid")
-        return Format::Grid;
-    return std::nullopt;
+const char* optionOf(Mode mode) {
+    switch (mode) {
+    case Mode::Count:
+        return "--count";
+    case Mode::Rate:
+        return "--rate";
+    case Mode::Explain:
+        return "--explain";
+    case Mode::Solve:
+        break;
+    }
+    return "";
 }
 
-std::optional<std::uint32_t> wholeNumber(const std::string& text, std::uint32_t most) {
-    std::uint32_t number = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (ec != std::errc() || end != text.data() + text.size() || number == 0 || number > most)
+// An option given that the mode has no use for.
+std::optional<std::string> foreignTo(const Options& options) {
+    if (options.mode == Mode::Solve)
         return std::nullopt;
-    return number;
-}
-
-// Options that only solving has.
-std::optional<std::string> solvingOnly(const Options& options) {
     if (options.trace)
         return "--trace";
     if (options.backupDir)
         return "--backup-dir";
-    if (options.outputFile)
+    if (options.mode == Mode::Count && options.outputFile)
         return "--output";
+    if (options.mode != Mode::Count && options.maxSolutions)
+        return "--max-solutions";
+    if (options.mode == Mode::Explain && options.format == Format::Line)
+        return "--format line (text, json or grid)";
     return std::nullopt;
 }
 
@@ -122,8 +135,7 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
     optind = 0; // glibc: start afresh, so that parsing can run more than once
     opterr = 0; // our own one-line messages
     while (true) {
-        int longIndex = -1;
-        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:chVv", kLongOptions, &longIndex);
+        const int letter = getopt_long(argc, argv, ":l:f:o:qtj:crehVv", kLongOptions, nullptr);
         if (letter == -1)
             break;
         const std::string value = optarg != nullptr ? optarg : "";
@@ -152,8 +164,8 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
             options.trace = true;
             break;
         case 'j':
-            if (const auto jobs = wholeNumber(value, 256)) {
-                options.jobs = *jobs;
+            if (const auto jobs = wholeNumber(value, 1, 256)) {
+                options.jobs = static_cast<unsigned>(*jobs);
                 break;
             }
             error = "invalid job count '" + value + "' (a whole number from 1 to 256)";
@@ -162,11 +174,22 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
             options.backupDir = value;
             break;
         case 'c':
-            options.count = true;
+        case 'r':
+        case 'e': {
+            const Mode mode = letter == 'c'   ? Mode::Count
+                              : letter == 'r' ? Mode::Rate
+                                              : Mode::Explain;
+            if (options.mode != Mode::Solve && options.mode != mode) {
+                error =
+                    std::string(optionOf(options.mode)) + " cannot be used with " + optionOf(mode);
+                return std::nullopt;
+            }
+            options.mode = mode;
             break;
+        }
         case kMaxSolutions:
-            if (const auto limit = wholeNumber(value, 1'000'000)) {
-                options.maxSolutions = *limit;
+            if (const auto limit = wholeNumber(value, 1, 1'000'000)) {
+                options.maxSolutions = static_cast<std::uint32_t>(*limit);
                 break;
             }
             error = "invalid solution limit '" + value + "' (a whole number from 1 to 1000000)";
@@ -178,13 +201,8 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
         case 'v':
             options.version = true;
             break;
-        case ':':
-            error = "option '" + std::string(argv[optind - 1]) + "' requires an argument";
-            return std::nullopt;
-        default:
-            error = optopt != 0
-                        ? "invalid option -- '" + std::string(1, static_cast<char>(optopt)) + "'"
-                        : "unrecognized option '" + std::string(argv[optind - 1]) + "'";
+        default: // ':' or '?'
+            error = getoptError(letter, argv);
             return std::nullopt;
         }
     }
@@ -196,8 +214,8 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
         error = "give files or --lines, not both";
         return std::nullopt;
     }
-    if (const auto other = solvingOnly(options); other && options.count) {
-        error = "--count cannot be used with " + *other;
+    if (const auto other = foreignTo(options)) {
+        error = std::string(optionOf(options.mode)) + " cannot be used with " + *other;
         return std::nullopt;
     }
     if (options.backupDir)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/command_line.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,7 +9,13 @@
 
 namespace cellwright::cli {
 
-enum class Format { Text, Line, Json, Grid };
+// What the run does to each puzzle.
+enum class Mode {
+    Solve,   // as the Solve button does
+    Count,   // count its solutions
+    Rate,    // rate it as people solve it
+    Explain, // the steps people would take, then the rating
+};
 
 struct Options {
     std::vector<std::string> boardFiles; // "-" is standard input
@@ -18,14 +26,22 @@ struct Options {
     unsigned jobs = 0; // 0: one per core
     bool quiet = false;
     bool trace = false;
-    bool count = false;             // count solutions instead of solving
-    std::uint32_t maxSolutions = 2; // counts stop here
+    Mode mode = Mode::Solve;
+    std::optional<std::uint32_t> maxSolutions; // counts stop here; none: 2
 
     bool help = false;
     bool version = false;
 
     // The inputs in the order given: the board files, or the --lines file.
     std::vector<std::string> inputs() const;
+    // The format asked for, else line for --lines and text for files.
+    Format outputFormat() const;
+    // Whether the results go to -o's file rather than standard output.
+    bool outputToFile() const {
+        return outputFile && (mode == Mode::Rate || mode == Mode::Explain);
+    }
+    // Whether each result names its source: with several files, it may come from any.
+    bool namesSources() const { return boardFiles.size() > 1; }
 };
 
 // Parses the command line (argv[0] included) with GNU conventions. On a usage

@@ -79,12 +79,6 @@ std::string jsonPass(const PassRecord& pass) {
 
 } // namespace
 
-std::string lineOf(const Digits& digits) {
-    Board board;
-    placeDigits(board, digits);
-    return puzzleLineOf(board);
-}
-
 std::string jsonString(const std::string& text) {
     std::string out = "\"";
     for (const char ch : text) {
@@ -118,6 +112,11 @@ std::string drawnGrid(const std::string& cells) {
     return text;
 }
 
+void appendRows(std::string& text, std::string_view cells) {
+    for (std::size_t row = 0; row < kSize; ++row)
+        text.append(cells.substr(kSize * row, kSize)).append("\n");
+}
+
 std::string countOf(std::size_t count, const std::string& noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
@@ -128,8 +127,7 @@ std::string formatOutcome(const Outcome& outcome, Format format, const std::stri
     switch (format) {
     case Format::Text: {
         std::string text = header + outcome.message() + "\n";
-        for (int row = 0; row < kSize; ++row)
-            text += board.substr(static_cast<std::size_t>(kSize * row), kSize) + "\n";
+        appendRows(text, board);
         return text;
     }
     case Format::Grid:

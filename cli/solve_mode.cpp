@@ -10,19 +10,16 @@
 #include "files/board_file.hpp"
 
 #include <cerrno>
-#include <thread>
 
 namespace cellwright::cli {
 
 int runSolve(const Options& options, PuzzleSource& source, Output& output,
              BackupDirectory* backups) {
-    const Format format = options.format.value_or(options.linesFile ? Format::Line : Format::Text);
-    const bool showSource = options.boardFiles.size() > 1;
+    const Format format = options.outputFormat();
+    const bool showSource = options.namesSources();
     // A trace goes out pass by pass as the search makes it, so the puzzle
     // traced must be the one whose output is due: one at a time.
-    const unsigned jobs = options.trace       ? 1
-                          : options.jobs != 0 ? options.jobs
-                                              : std::max(1U, std::thread::hardware_concurrency());
+    const unsigned jobs = options.trace ? 1 : jobsToRun(options.jobs);
     const bool apart = format == Format::Text || format == Format::Grid; // by a blank line
 
     Summary summary;

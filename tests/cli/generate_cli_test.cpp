@@ -1,8 +1,8 @@
+#include "cli/cli_run.hpp"
 #include "cli/generate_options.hpp"
 #include "cli/generate_rater.hpp"
 #include "cli/generate_run.hpp"
 #include "support/sound_puzzle.hpp"
-#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +20,10 @@ namespace cellwright {
 namespace {
 
 using namespace cellwright::generator;
+using test::CliRun;
+using test::linesOf;
 using test::readText;
 using test::TempDir;
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // A stand-in for the rater: a rating drawn from the cells, spread over the
 // scale; one in three of those from 6.5 up is bound. Past a ceiling it stops
@@ -147,19 +136,11 @@ TEST(GenerateRun, LevelsAreTheRatersBands) {
     }
 }
 
-// Runs shell commands in a fresh directory, $GENERATE being the real program.
-class GenerateCli : public ::testing::Test {
+// $GENERATE is the real program.
+class GenerateCli : public test::CliTest {
   protected:
     void SetUp() override { ::setenv("GENERATE", CELLWRIGHT_GENERATE, 1); }
-    CliRun sh(const std::string& command) {
-        const int raw = std::system(
-            ("cd '" + dir.path() + "' && { " + command + "; } </dev/null >stdout 2>stderr")
-                .c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(dir.file("stdout")),
-                readText(dir.file("stderr"))};
-    }
-    CliRun run(const std::string& args) { return sh("\"$GENERATE\" " + args); }
-    TempDir dir;
+    test::CliRun run(const std::string& args) { return sh("\"$GENERATE\" " + args); }
 };
 
 TEST_F(GenerateCli, OptionErrorsSayWhatIsWrong) {
@@ -205,6 +186,13 @@ TEST_F(GenerateCli, OptionErrorsSayWhatIsWrong) {
             EXPECT_EQ(r.err, "cellwright-generate: " + c.err) << c.args;
         }
     }
+    // A file size limit, as a full disk, leaves the old file and nothing beside it.
+    file("old", "mine");
+    EXPECT_EQ(
+        sh("trap '' XFSZ; { ulimit -f 0; \"$GENERATE\" -q -n 50 -o old 2>&1; echo $?; } | cat").out,
+        "cellwright-generate: old: File too large\n2\n");
+    EXPECT_EQ(readText(dir.file("old")), "mine");
+    EXPECT_EQ(sh("ls -A").out, "old\nstderr\nstdin\nstdout\n");
 }
 
 TEST_F(GenerateCli, TheSeedGivesTheSameOutputInEveryFormatWithAnyJobs) {

@@ -1,12 +1,10 @@
+#include "cli/cli_run.hpp"
 #include "cli/puzzle_texts.hpp"
 #include "engine/backup_store.hpp"
-#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <chrono>
 #include <filesystem>
@@ -23,41 +21,6 @@ using namespace test;
 
 const std::string kSolvedText = // rows of 9 digits
     "Board Solved\n" + std::regex_replace(std::string(kSolution), std::regex(".{9}"), "$&\n");
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::vector<std::string> linesOf(const std::string& text) {
-    static const std::regex newline("\n");
-    return {std::sregex_token_iterator(text.begin(), text.end(), newline, -1), {}};
-}
-
-QJsonObject json(const std::string& line) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
-}
-
-// Runs shell commands in a fresh directory, $SOLVE being the real program.
-class SolveCli : public ::testing::Test {
-  protected:
-    void SetUp() override { ::setenv("SOLVE", CELLWRIGHT_SOLVE, 1); }
-    CliRun sh(const std::string& command, const std::string& input = "") {
-        writeText(dir.file("stdin"), input);
-        const int raw = std::system(
-            ("cd '" + dir.path() + "' && { " + command + "; } <stdin >stdout 2>stderr").c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(dir.file("stdout")),
-                readText(dir.file("stderr"))};
-    }
-    CliRun run(const std::string& args, const std::string& input = "") {
-        return sh("\"$SOLVE\" " + args, input);
-    }
-    std::string file(const std::string& name, const std::string& text) {
-        writeText(dir.file(name), text);
-        return name;
-    }
-    TempDir dir;
-};
 
 TEST_F(SolveCli, EveryLayoutAsFileSeveralFilesAndStandardInputGivesTheSolution) {
     const std::pair<std::string, std::string> layouts[] = {
@@ -113,6 +76,7 @@ TEST_F(SolveCli, GnuOptionForms) {
         {"--bogus a", 2, "", "cellwright-solve: unrecognized option '--bogus'" + tryHelp},
         {"a --format", 2, "", "cellwright-solve: option '--format' requires an argument" + tryHelp},
         {"-j 0 a", 2, "", "cellwright-solve: invalid job count '0' (a whole number from 1 to 256)"},
+        {"--help >/dev/full", 2, "", "cellwright-solve: standard output: No space left on device"},
     };
     for (const auto& c : cases) {
         const CliRun r = run(c.args);

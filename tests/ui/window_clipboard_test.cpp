@@ -15,6 +15,14 @@ namespace cellwright::test {
 class WindowClipboard : public QObject {
     Q_OBJECT
 
+    // The puzzle as nine lines of nine.
+    static std::string gridLines(const std::string& line) {
+        std::string grid;
+        for (std::size_t row = 0; row < 9; ++row)
+            grid += line.substr(row * 9, 9) + "\n";
+        return grid;
+    }
+
     static void drop(WindowFixture& f, const QMimeData& mime) {
         QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(f.window.get(), &enter);
@@ -96,9 +104,7 @@ class WindowClipboard : public QObject {
             {"board file, commas",
              QString::fromStdString(boardFile).replace("\r\n", ",").toStdString()},
             {"puzzle line", "# one puzzle\n" + line + "\t4.5\n"},
-            {"grid", QString::fromStdString(line)
-                         .replace(QRegularExpression(".{9}"), "\\0\n")
-                         .toStdString()}};
+            {"grid", gridLines(line)}};
         const std::pair<const char*, std::string> refused[] = {
             {"two puzzles", line + "\n" + std::string(kHardPuzzle) + "\n"},
             {"words", QString("word ").repeated(100).toStdString()},
