@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,25 @@ inline std::vector<Digits> benchPuzzles(std::size_t limit = 100000) {
     std::string line;
     while (puzzles.size() < limit && std::getline(in, line)) {
         if (const auto digits = test::digitsOf(line))
+            puzzles.push_back(*digits);
+    }
+    return puzzles;
+}
+
+// The rated sample's puzzles whose ER, in tenths, lies in [low, high].
+inline std::vector<Digits> ratedPuzzles(int low, int high) {
+    std::vector<Digits> puzzles;
+    std::ifstream in(CELLWRIGHT_RATED_PUZZLES);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string puzzle;
+        double er = 0;
+        if (line.empty() || line[0] == '#' || !(fields >> puzzle >> er))
+            continue;
+        const int tenths = static_cast<int>(er * 10 + 0.5);
+        const auto digits = test::digitsOf(puzzle);
+        if (digits && tenths >= low && tenths <= high)
             puzzles.push_back(*digits);
     }
     return puzzles;

@@ -3,15 +3,14 @@
 // difficulty. An answer within 100 ms shows at once; worst_ms says how close
 // the slowest puzzle comes, in the thread's own CPU time, so that a busy
 // machine does not count.
+#include "bench_puzzles.hpp"
 #include "ui/teaching_answers.hpp"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <ctime>
-#include <fstream>
 #include <functional>
-#include <string>
 #include <vector>
 
 namespace {
@@ -25,27 +24,11 @@ double threadMillis() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-std::vector<Grid> samplePuzzles() {
-    std::vector<Grid> puzzles;
-    std::ifstream in(CELLWRIGHT_RATED_PUZZLES);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.size() < 81 || line[0] == '#')
-            continue;
-        Grid grid{};
-        for (std::size_t i = 0; i < 81; ++i)
-            grid[i] =
-                line[i] >= '1' && line[i] <= '9' ? static_cast<std::int16_t>(line[i] - '0') : 0;
-        puzzles.push_back(grid);
-    }
-    return puzzles;
-}
-
 // Every grid a player meets on the way: each sample puzzle after each digit
 // the logical solver places.
 std::vector<Grid> gridsAlongThePaths() {
     std::vector<Grid> grids;
-    for (const Grid& puzzle : samplePuzzles()) {
+    for (const Grid& puzzle : cellwright::bench::ratedPuzzles(0, 200)) {
         Grid grid = puzzle;
         for (const auto& step : cellwright::logic::explain(puzzle)) {
             if (!step.places())
@@ -83,7 +66,7 @@ Answer nextStep(const Grid& grid) {
 }
 
 void BM_HintNextStep(benchmark::State& state) {
-    static const std::vector<Grid> puzzles = samplePuzzles();
+    static const std::vector<Grid> puzzles = cellwright::bench::ratedPuzzles(0, 200);
     answerAll(state, nextStep, puzzles);
 }
 BENCHMARK(BM_HintNextStep)->Unit(benchmark::kMillisecond);
@@ -96,7 +79,7 @@ void BM_HintNextStepAlongThePaths(benchmark::State& state) {
 BENCHMARK(BM_HintNextStepAlongThePaths)->Unit(benchmark::kMillisecond);
 
 void BM_CheckSolutions(benchmark::State& state) {
-    static const std::vector<Grid> puzzles = samplePuzzles();
+    static const std::vector<Grid> puzzles = cellwright::bench::ratedPuzzles(0, 200);
     answerAll(
         state, [](const Grid& grid) { return cellwright::teaching::checkSolutions(grid, Grid{}); },
         puzzles);
@@ -104,7 +87,7 @@ void BM_CheckSolutions(benchmark::State& state) {
 BENCHMARK(BM_CheckSolutions)->Unit(benchmark::kMillisecond);
 
 void BM_Difficulty(benchmark::State& state) {
-    static const std::vector<Grid> puzzles = samplePuzzles();
+    static const std::vector<Grid> puzzles = cellwright::bench::ratedPuzzles(0, 200);
     answerAll(
         state, [](const Grid& grid) { return cellwright::teaching::difficulty(grid); }, puzzles);
 }

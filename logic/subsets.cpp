@@ -27,6 +27,31 @@ bool hiddenSet(const Context& context, int house, Mask digits, Mask& positions) 
     return digitCount(positions) == digitCount(digits);
 }
 
+struct SetKind {
+    Technique technique;
+    double value;
+    int size;
+};
+
+// A set's step without its eliminations: its house, digits and cells.
+void describeSet(Step& step, SetKind kind, int house, Mask digits, Mask positions) {
+    begin(step, kind.technique, kind.value);
+    step.size = kind.size;
+    step.addHouse(houseOf(house));
+    step.digits = digits;
+    addCellsAt(step, house, positions);
+}
+
+// A hidden set's step: every other candidate leaves its cells.
+void describeHidden(const Context& context, Step& step, SetKind kind, int house, Mask digits,
+                    Mask positions) {
+    describeSet(step, kind, house, digits, positions);
+    for (int i = 0; i < step.cellCount; ++i) {
+        const int cell = step.cells[i];
+        step.eliminations[cell] = context.grid.candidates(cell) & static_cast<Mask>(~digits);
+    }
+}
+
 // Hidden sets that also leave a hidden single in their house: the other
 // digits leave the set's cells, and one of them then has one place left.
 template <int K>
@@ -47,16 +72,7 @@ bool findDirectHidden(const Context& context, Step& step, Technique technique, d
                     const Mask left = where & static_cast<Mask>(~positions);
                     if (digitCount(where) < 2 || digitCount(left) != 1)
                         continue;
-                    begin(step, technique, value);
-                    step.size = K;
-                    step.addHouse(houseOf(house));
-                    step.digits = digits;
-                    addCellsAt(step, house, positions);
-                    for (int i = 0; i < step.cellCount; ++i) {
-                        const int cell = step.cells[i];
-                        step.eliminations[cell] =
-                            context.grid.candidates(cell) & static_cast<Mask>(~digits);
-                    }
+                    describeHidden(context, step, {technique, value, K}, house, digits, positions);
                     step.place(kHouseCells[house][lowestDigit(left) - 1], single);
                     return true;
                 }
@@ -86,16 +102,7 @@ bool findHidden(const Context& context, Step& step, Technique technique, double 
                 }
                 if (!removes)
                     continue;
-                begin(step, technique, value);
-                step.size = K;
-                step.addHouse(houseOf(house));
-                step.digits = digits;
-                addCellsAt(step, house, positions);
-                for (int i = 0; i < step.cellCount; ++i) {
-                    const int cell = step.cells[i];
-                    step.eliminations[cell] =
-                        context.grid.candidates(cell) & static_cast<Mask>(~digits);
-                }
+                describeHidden(context, step, {technique, value, K}, house, digits, positions);
                 return true;
             }
         }
@@ -131,11 +138,7 @@ bool findNaked(const Context& context, Step& step, Technique technique, double v
                 }
                 if (!removes)
                     continue;
-                begin(step, technique, value);
-                step.size = K;
-                step.addHouse(houseOf(house));
-                step.digits = digits;
-                addCellsAt(step, house, positions);
+                describeSet(step, {technique, value, K}, house, digits, positions);
                 for (int p = 0; p < 9; ++p) {
                     if (!((positions >> p) & 1U))
                         step.eliminations[cells[p]] = context.grid.candidates(cells[p]) & digits;

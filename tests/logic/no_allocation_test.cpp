@@ -3,30 +3,11 @@
 // included; only a step that found a chain allocates, for its nodes.
 #include "logic/rating.hpp"
 #include "logic_test_support.hpp"
+#include "support/allocation_count.hpp"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <functional>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -43,12 +24,13 @@ TEST(LogicNoAllocation, RatingAllocatesNothing) {
     int steps = 0;
     long before = 0;
     const std::function<void(const Step&)> count = [&](const Step& step) {
-        EXPECT_LE(allocations.load() - before, step.chain.nodes.empty() ? 0 : 3) << describe(step);
+        EXPECT_LE(cellwright::test::allocationCount() - before, step.chain.nodes.empty() ? 0 : 3)
+            << describe(step);
         ++steps;
-        before = allocations.load();
+        before = cellwright::test::allocationCount();
     };
     for (const Digits& puzzle : puzzles) {
-        before = allocations.load();
+        before = cellwright::test::allocationCount();
         explain(puzzle, count);
     }
     EXPECT_GT(steps, 10000);

@@ -4,13 +4,12 @@
 #include "counter/solution_count.hpp"
 #include "logic/rating.hpp"
 #include "logic_test_support.hpp"
+#include "support/random_puzzle.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iostream>
-#include <numeric>
 #include <random>
 
 namespace {
@@ -45,40 +44,11 @@ void checkPath(const Digits& puzzle, Tally& tally) {
     ++tally.puzzles;
 }
 
-// Random puzzles: digits added at random until the counter finds one
-// solution, then givens taken away while it stays one, which makes them
-// minimal and harder.
-Digits randomPuzzle(std::mt19937& random) {
-    Digits puzzle{};
-    std::uniform_int_distribution<int> anyCell(0, 80), anyDigit(1, 9);
-    for (;;) {
-        const int cell = anyCell(random);
-        if (puzzle[cell] != 0)
-            continue;
-        puzzle[cell] = static_cast<std::int16_t>(anyDigit(random));
-        const auto solutions = countSolutions(puzzle, 2).solutions;
-        if (solutions == 0)
-            puzzle[cell] = 0;
-        if (solutions == 1)
-            break;
-    }
-    std::array<int, 81> order{};
-    std::iota(order.begin(), order.end(), 0);
-    std::shuffle(order.begin(), order.end(), random);
-    for (int cell : order) {
-        const auto given = puzzle[cell];
-        puzzle[cell] = 0;
-        if (given != 0 && countSolutions(puzzle, 2).solutions != 1)
-            puzzle[cell] = given;
-    }
-    return puzzle;
-}
-
 TEST(LogicSoundness, RandomMinimalPuzzles) {
     std::mt19937 random(20240601);
     Tally tally;
     for (int i = 0; i < 1500 && !HasFatalFailure(); ++i)
-        checkPath(randomPuzzle(random), tally);
+        checkPath(cellwright::test::randomMinimalPuzzle(random), tally);
     // The set reaches every technique up to 6.2 but three: jellyfish and
     // hidden quads are rare, and direct claiming does not occur in grids with
     // a solution (the search finds a direct pointing or a single first). The

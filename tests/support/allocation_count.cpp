@@ -1,0 +1,28 @@
+// The global operator new and delete, replaced for the whole test program so
+// that a test can tell whether code allocated.
+#include "support/allocation_count.hpp"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+long cellwright::test::allocationCount() {
+    return allocations.load();
+}
