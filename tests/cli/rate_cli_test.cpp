@@ -150,6 +150,11 @@ TEST_F(SolveCli, RatingsStreamInOrderWithAnyJobsAndGoToAFileAllOrNothing) {
         const std::string args = std::string(mode) + " -f json --lines hard.txt";
         const CliRun one = run(args + " -j1");
         ASSERT_EQ(one.status, 0) << one.err;
+        for (const std::string& line : linesOf(one.out)) { // chains remove from many cells
+            QJsonParseError error{};
+            QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << mode << ": " << line;
+        }
         EXPECT_EQ(run(args + " -j2").out, one.out) << mode;
         const CliRun toFile = run(args + " -j2 -q -o out");
         EXPECT_EQ(toFile.status, 0) << toFile.err;
