@@ -38,6 +38,10 @@ desktop-file-validate "$entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
 "$prefix/bin/cellwright-solve" --version
 "$prefix/bin/cellwright-generate" --version
+# Software centres show the newest release's notes: they must be this version's.
+version="$("$prefix/bin/cellwright-solve" --version | awk '{ print $NF }')"
+newest="$(grep -m 1 -o '<release version="[^"]*"' "$prefix/share/metainfo/$app.metainfo.xml")"
+[ "$newest" = "<release version=\"$version\"" ] || { echo "metainfo's newest release: $newest, not $version"; exit 1; }
 
 DESTDIR="$top/stage" cmake --install "$build_dir" --prefix /usr >/dev/null
 grep -qxF 'Exec="/usr/lib/cellwright/cellwright" %f' "$top/stage/usr/share/applications/$app.desktop"
