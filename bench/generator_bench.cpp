@@ -46,15 +46,11 @@ void BM_PuzzlesOfALevel(benchmark::State& state) {
     const auto symmetry = static_cast<Symmetry>(state.range(1));
     const Band band = *cellwright::cli::levelBand(level);
     const Rater rater = cellwright::cli::programRater();
-    const RateLimits limits{band.max, nullptr};
     std::uint64_t index = 0;
     for (auto _ : state) {
         for (;;) {
             const Puzzle puzzle = makePuzzle(20260101, index++, symmetry);
-            if (band.min > kSinglesAtMost && solvedBySingles(puzzle.givens))
-                continue;
-            const auto rating = rater(puzzle.givens, limits);
-            if (rating && inBand(*rating, band))
+            if (ratingInBand(puzzle.givens, band, rater, nullptr))
                 break;
         }
     }

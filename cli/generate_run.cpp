@@ -66,15 +66,12 @@ int runGenerate(const GenerateOptions& options, const GenerateContext& context, 
             return result; // not wanted any more
         result.made.puzzle = generator::makePuzzle(context.seed, attempt.index, options.symmetry);
         result.made.seed = context.seed;
-        result.kept = true;
-        if (options.band && options.band->min > generator::kSinglesAtMost &&
-            generator::solvedBySingles(result.made.puzzle.givens)) {
-            result.kept = false; // too easy for the band, rated or not
-        } else if (options.band) {
-            const generator::RateLimits limits{options.band->max, &stop};
-            result.made.rating = (*context.rater)(result.made.puzzle.givens, limits);
-            result.kept =
-                result.made.rating && generator::inBand(*result.made.rating, *options.band);
+        if (options.band) {
+            result.made.rating = generator::ratingInBand(result.made.puzzle.givens, *options.band,
+                                                         *context.rater, &stop);
+            result.kept = result.made.rating.has_value();
+        } else {
+            result.kept = true;
         }
         return result;
     };

@@ -41,18 +41,12 @@ SolveResult solveStepByStep(EngineState& state, SolverHost& host, const PassSink
     SolveResult result;
     for (;;) {
         const PassReport pass = solveBoard(state, host);
-        ++result.passes;
-        result.guesses += pass.guessed() ? 1 : 0;
-        result.backouts += pass.backedOut ? 1 : 0;
-        if (state.guessDepth > result.maxDepth)
-            result.maxDepth = state.guessDepth;
+        const bool ended = result.add(pass, state.guessDepth);
         PassRecord record = recordPass(pass, state);
         record.pass = result.passes;
         trace(record);
-        if (pass.ended()) {
-            result.verdict = pass.verdict;
+        if (ended)
             return result;
-        }
     }
 }
 

@@ -14,6 +14,19 @@ struct SolveResult {
     std::int64_t backouts = 0; // back-outs that reloaded, or tried to reload, a backup
     std::int16_t maxDepth = 0;
     bool stopped = false; // keepGoing said no before solving came to an end
+
+    // Counts one pass and the guess depth it left; true when it ended the
+    // search, whose verdict it then takes.
+    bool add(const PassReport& pass, std::int16_t depth) {
+        ++passes;
+        guesses += pass.guessed() ? 1 : 0;
+        backouts += pass.backedOut ? 1 : 0;
+        if (depth > maxDepth)
+            maxDepth = depth;
+        if (pass.ended())
+            verdict = pass.verdict;
+        return pass.ended();
+    }
 };
 
 // What the "Solve" button does after copying the grid: passes until one says

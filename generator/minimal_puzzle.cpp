@@ -61,11 +61,12 @@ class Givens {
 };
 
 // Empties the orbit's cells if the puzzle, which has the solution, has no
-// other without them, and keeps them otherwise. Another solution would differ from this one in some cell
-// of the orbit, the first such cell in the orbit's order agreeing with it on
-// those before. So each cell is asked in turn whether it can hold another
-// digit with the cells before it held as they are: every question is as
-// narrow as it can be, and the first yes settles it.
+// other without them, and keeps them otherwise. Another solution would
+// differ from this one in some cell of the orbit, the first such cell in the
+// orbit's order agreeing with it on those before. So each cell is asked in
+// turn whether it can hold another digit with the cells before it held as
+// they are: every question is as narrow as it can be, and the first yes
+// settles it.
 //
 // While the grid is still well filled, the givens mostly force a cell's digit
 // outright (a naked or hidden single); the counter is asked only when they do

@@ -57,4 +57,10 @@ struct RateLimits {
 
 using Rater = std::function<std::optional<Rating>(const Grid& puzzle, const RateLimits& limits)>;
 
+// A made puzzle's rating when it lies in the band. Nothing when it does not
+// (singles alone solve it for a band above them, unrated; or its rating falls
+// outside) or when cancel stopped the rating.
+std::optional<Rating> ratingInBand(const Grid& puzzle, const Band& band, const Rater& rater,
+                                   const std::atomic<bool>* cancel);
+
 } // namespace cellwright::generator

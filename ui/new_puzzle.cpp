@@ -12,11 +12,7 @@ std::optional<generator::Puzzle> makeLevelPuzzle(logic::Band level, std::uint64_
     for (std::uint64_t index = 0; band && !cancel; ++index) {
         generator::Puzzle puzzle =
             generator::makePuzzle(seed, index, generator::Symmetry::Rotate180);
-        if (band->min > generator::kSinglesAtMost && generator::solvedBySingles(puzzle.givens))
-            continue; // too easy for the band, rated or not
-        const std::optional<generator::Rating> rating =
-            rater(puzzle.givens, generator::RateLimits{band->max, &cancel});
-        if (rating && generator::inBand(*rating, *band))
+        if (generator::ratingInBand(puzzle.givens, *band, rater, &cancel))
             return puzzle;
     }
     return std::nullopt;
