@@ -61,8 +61,10 @@ template <class Source> bool skipToBoardItem(Source& in) {
 
 // Reads the item that begins here: up to a blank, a comma or the end of the
 // input, and then one separator, a comma after optional spaces or tabs, which
-// belongs to it ("5 , 3" is two items, "5,,3" three). Too large a number stops
-// the read at once, so that an endless run of digits is read in bounded memory.
+// belongs to it ("5 , 3" is two items, "5,,3" three). Past 32768 a number is
+// too large whatever follows, so its magnitude stops growing there: an endless
+// run of digits is read in bounded memory, and the next item still starts
+// where this one ends.
 template <class Source> BoardItem readBoardItem(Source& in) {
     using board_item::kEnd;
     int c = in.peek();
@@ -70,6 +72,7 @@ template <class Source> BoardItem readBoardItem(Source& in) {
     bool negative = false;
     bool anyDigit = false;
     bool first = true;
+    bool tooLarge = false;
     int magnitude = 0;
     while (c != kEnd && !board_item::endsItem(c)) {
         if (numeric) {
@@ -77,9 +80,10 @@ template <class Source> BoardItem readBoardItem(Source& in) {
                 negative = c == '-';
             } else if (c >= '0' && c <= '9') {
                 anyDigit = true;
-                magnitude = magnitude * 10 + (c - '0');
-                if (magnitude > 32768)
-                    return {BoardItem::Kind::TooLarge, 0};
+                if (!tooLarge) {
+                    magnitude = magnitude * 10 + (c - '0');
+                    tooLarge = magnitude > 32768;
+                }
             } else {
                 numeric = false;
             }
@@ -95,6 +99,8 @@ template <class Source> BoardItem readBoardItem(Source& in) {
     if (c == ',')
         in.skip();
 
+    if (tooLarge)
+        return {BoardItem::Kind::TooLarge, 0};
     if (!numeric || !anyDigit)
         return {BoardItem::Kind::NotANumber, 0};
     const int value = negative ? -magnitude : magnitude;

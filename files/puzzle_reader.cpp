@@ -241,13 +241,6 @@ void PuzzleReader::readBoardItems(std::size_t number, std::string_view raw) {
                 board_.bad = "item " + std::to_string(index + 1) + " " + itemText(raw, start) +
                              " of the board file is not a number 0 to 9";
             }
-            // The window stops at such an item; the block goes on to its end.
-            while (in.peek() != board_item::kEnd && !board_item::endsItem(in.peek()))
-                in.skip();
-            while (in.peek() == ' ' || in.peek() == '\t')
-                in.skip();
-            if (in.peek() == ',')
-                in.skip();
         }
         board_.digits[index] = static_cast<std::int16_t>(item.value);
     }

@@ -66,6 +66,13 @@ TEST(PuzzleReader, DecidesEachLayoutFromItsWholeBlock) {
         {"\xEF\xBB\xBF" + kBoardFile, any,
          "1: warning: item 1 '\\\\xef\\\\xbb\\\\xbf5' is not a number.*\n\\?@0\n"},
         {"-" + kBoardFile, any, "1: item 1 '-5' of the board file is not a number 0 to 9\n"},
+        // Out of range, the item ends where it ends: the next is still the next.
+        {"1" + with(kBoardFile, "\r\n", " ") + "\n" + kLine + "\n", any,
+         "1: item 1 '15' of the board file is not a number 0 to 9\n"},
+        {"3276" + with(kBoardFile, "\r\n", ","), any,
+         "1: item 1 '32765' of the board file is not a number 0 to 9\n"},
+        {"999999" + with(kBoardFile, "\r\n", " "), any,
+         "1: item 1 '9999995' of the board file is not a number 0 to 9\n"},
         {kBoardFile.substr(0, 240) + "10\r\n", any, "81: item 81 '10'.*\n"},
         {"1\r\n", any, "1: a board file holds 81 items, this one 1\n"},
         {"# a note\n\n", any, "1: no puzzle in it\n"},
