@@ -10,7 +10,8 @@ namespace cellwright::cli {
 namespace {
 
 ShownRating shown(const generator::Rating& rating) {
-    return {rating.er, rating.ep, rating.ed, rating.bound, false, false, rating.technique};
+    return {rating.er,      rating.ep,      rating.ed,       rating.bound,
+            rating.epBound, rating.edBound, rating.technique};
 }
 
 std::string about(const MadePuzzle& made, int givens) {

@@ -53,8 +53,11 @@ generator::Rater programRater() {
         const logic::Rating rating = logic::rate(digits, options);
         if (rating.end == logic::RatingEnd::Cancelled)
             return std::nullopt;
-        return generator::Rating{rating.er, rating.ep, rating.ed, rating.bound,
-                                 logic::techniqueName(rating.hardest)};
+        generator::Rating shown{rating.er, rating.ep, rating.ed, rating.bound,
+                                logic::techniqueName(rating.hardest)};
+        shown.epBound = rating.epBound;
+        shown.edBound = rating.edBound;
+        return shown;
     };
 }
 

@@ -21,6 +21,10 @@ struct Rating {
     // The techniques ran out before the end: er is only a lower bound.
     bool bound = false;
     std::string technique; // the hardest one used
+    // ep and ed are lower bounds too: the techniques ran out before the
+    // first digit was placed, or before any step at all.
+    bool epBound = false;
+    bool edBound = false;
 };
 
 // The ratings a run asks for, both ends included; no max: no upper limit.

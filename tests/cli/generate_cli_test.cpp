@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -34,6 +35,8 @@ std::optional<Rating> fakeRating(const Grid& puzzle, const RateLimits& limits) {
         hash = hash * 31 + static_cast<std::uint32_t>(digit);
     Rating rating{static_cast<int>(10 + hash % 100), 12, 10, false, "Fake"};
     rating.bound = rating.er >= 65 && hash % 3 == 0;
+    rating.epBound = rating.bound;
+    rating.edBound = rating.bound && hash % 2 == 0;
     if (limits.ceiling && rating.er > *limits.ceiling)
         rating = {*limits.ceiling + 1, 12, 10, false, "Stopped"};
     return rating;
@@ -57,7 +60,9 @@ void expectMadeAsAsked(const std::string& json, const cli::GenerateOptions& opti
     }
     const Rating rating = *rater(puzzle.givens, {});
     EXPECT_EQ(std::lround(made["er"].toDouble() * 10), rating.er) << json;
-    EXPECT_EQ(made["bound"].toBool(), rating.bound) << json;
+    EXPECT_EQ(QJsonArray({made["bound"], made["ep_bound"].toBool(), made["ed_bound"].toBool()}),
+              QJsonArray({rating.bound, rating.epBound, rating.edBound}))
+        << json;
     EXPECT_TRUE(inBand(rating, *options.band)) << json;
 }
 
