@@ -118,17 +118,24 @@ class WindowClipboard : public QObject {
             QCOMPARE(f.grid(), qs(kPuzzle));
             QCOMPARE(f.message(), QString());
         }
+        // Each drop in a window of its own, so that the message and the flash
+        // can only be that drop's.
+        const auto refusesDrop = [](WindowFixture& f, const std::string& path) {
+            f.setGrid(kTwoDeadEnds);
+            QVERIFY(!f.window->flashTimer().isActive());
+            dropFile(f, path);
+            QCOMPARE(f.grid(), qs(kTwoDeadEnds));
+            QCOMPARE(f.message(), qs(kErrorLoadingBoard));
+            QVERIFY(f.window->flashTimer().isActive());
+        };
         for (const auto& [name, text] : refused) {
             WindowFixture f;
-            f.setGrid(kTwoDeadEnds);
             writeText(f.file(name), text);
-            for (const std::string& path : {f.file(name), f.file("missing"), f.dir.path()}) {
-                dropFile(f, path);
-                QCOMPARE(f.grid(), qs(kTwoDeadEnds));
-                QCOMPARE(f.message(), qs(kErrorLoadingBoard));
-                QVERIFY(f.window->flashTimer().isActive());
-            }
+            refusesDrop(f, f.file(name));
         }
+        WindowFixture missing, folder;
+        refusesDrop(missing, missing.file("missing"));
+        refusesDrop(folder, folder.dir.path());
     }
 
     void droppedTextPastes() {
