@@ -145,6 +145,7 @@ class MainWindow final : public QWidget, private CellEvents {
     GridState gridState() const;
     void showGridState(const UndoHistory::Restore& restore);
     void updateUndoActions();
+    std::array<QPushButton*, 6> focusButtons() const;
     int focusId() const;
     void restoreFocus(int id);
     // The grid's digits now are the puzzle's givens.

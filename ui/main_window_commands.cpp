@@ -113,8 +113,7 @@ void MainWindow::solve() {
         searchStart_ && lastPassDigits_ && *lastPassDigits_ == grid.digits();
     const auto digits = afterStepSolve ? *searchStart_ : grid.digits();
     clearEngine();
-    for (int i = 0; i < kCellCount; ++i)
-        (void)engine_.board.setDigit(i, digits[static_cast<std::size_t>(i)]);
+    placeDigits(engine_.board, digits);
     // Between passes of a long Solve the window stays painted and a request to
     // close gets through and stops the search; keys and clicks on the window
     // are held until the Solve has ended, so that none of them runs inside a

@@ -109,6 +109,11 @@ void MainWindow::forgetSearch() {
         lastPassDigits_->fill(-1);
 }
 
+// The buttons in the order their focus ids follow the cells'.
+std::array<QPushButton*, 6> MainWindow::focusButtons() const {
+    return {stepSolveButton_, solveButton_, checkButton_, clearButton_, saveButton_, loadButton_};
+}
+
 // The controls the focus is restored to: the cells by index, then the
 // buttons.
 int MainWindow::focusId() const {
@@ -117,8 +122,7 @@ int MainWindow::focusId() const {
         if (focus == cells_[static_cast<std::size_t>(i)])
             return i;
     }
-    const std::array<const QWidget*, 6> buttons = {stepSolveButton_, solveButton_, checkButton_,
-                                                   clearButton_,     saveButton_,  loadButton_};
+    const auto buttons = focusButtons();
     for (std::size_t b = 0; b < buttons.size(); ++b) {
         if (focus != nullptr && focus == buttons[b])
             return kCellCount + static_cast<int>(b);
@@ -127,8 +131,7 @@ int MainWindow::focusId() const {
 }
 
 void MainWindow::restoreFocus(int id) {
-    const std::array<QWidget*, 6> buttons = {stepSolveButton_, solveButton_, checkButton_,
-                                             clearButton_,     saveButton_,  loadButton_};
+    const auto buttons = focusButtons();
     if (id >= 0 && id < kCellCount)
         focusCell(id);
     else if (id >= kCellCount && id < kCellCount + 6)

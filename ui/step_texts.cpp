@@ -29,11 +29,6 @@ int boxOfCell(int cell) {
     return cell / 27 * 3 + cell % 9 / 3;
 }
 
-std::string cellInWords(int cell) {
-    return concat(
-        {"row ", std::to_string(cell / 9 + 1), ", column ", std::to_string(cell % 9 + 1)});
-}
-
 std::string boxName(int cell) {
     return logic::houseName(House{HouseType::Box, static_cast<std::uint8_t>(boxOfCell(cell))});
 }
@@ -302,6 +297,11 @@ std::string wholeStep(const Step& step) {
 }
 
 } // namespace
+
+std::string cellInWords(int cell) {
+    return concat(
+        {"row ", std::to_string(cell / 9 + 1), ", column ", std::to_string(cell % 9 + 1)});
+}
 
 int stepFocus(const Step& step) {
     if (step.places())

@@ -21,7 +21,6 @@ class StopOnInput final : public QObject {
 
     void arm();
     void disarm();
-    bool armed() const { return armed_; }
 
   protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;

@@ -93,10 +93,6 @@ Standing standingOf(const Grid& grid, std::optional<std::string>& clashText) {
     return count == 0 ? Standing::NoSolution : count == 1 ? Standing::Puzzle : Standing::Several;
 }
 
-std::string cellInWords(int cell) {
-    return "row " + std::to_string(cell / 9 + 1) + ", column " + std::to_string(cell % 9 + 1);
-}
-
 } // namespace
 
 Answer hint(const Grid& grid, HintLevel level, const std::atomic<bool>* cancel) {

@@ -59,4 +59,7 @@ Answer difficulty(const Grid& grid, const std::atomic<bool>* cancel = nullptr,
 std::string stepText(const logic::Step& step, HintLevel level);
 int stepFocus(const logic::Step& step);
 
+// "row 4, column 6": a cell as the answers name it.
+std::string cellInWords(int cell);
+
 } // namespace cellwright::teaching

@@ -1,5 +1,6 @@
 // What the hints, the solution check and the difficulty answer, on grids as
 // a user leaves them: proper puzzles at each stage, and those that are not.
+#include "logic/logic_test_support.hpp"
 #include "ui/teaching_answers.hpp"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,7 @@ namespace {
 using namespace cellwright::teaching;
 using cellwright::logic::Step;
 using cellwright::logic::Technique;
-
-Grid gridOf(std::string_view line) {
-    Grid grid{};
-    for (std::size_t i = 0; i < 81; ++i)
-        grid[i] = line[i] >= '1' && line[i] <= '9' ? static_cast<std::int16_t>(line[i] - '0') : 0;
-    return grid;
-}
+using cellwright::logic::test::digitsOf;
 
 constexpr std::string_view kPuzzle =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
@@ -54,12 +49,12 @@ TEST(TeachingAnswers, HintsOnEveryKindOfGrid) {
          "Hint: the techniques run out here — the next step needs a search", -1},
     };
     for (const auto& c : cases) {
-        const Answer answer = hint(gridOf(c.grid), c.level);
+        const Answer answer = hint(digitsOf(c.grid), c.level);
         EXPECT_EQ(answer.text, c.text) << c.grid;
         EXPECT_EQ(answer.focusCell, c.focus) << c.grid;
     }
     const std::atomic<bool> raised = true;
-    EXPECT_EQ(hint(gridOf(kPuzzle), HintLevel::NextStep, &raised).text,
+    EXPECT_EQ(hint(digitsOf(kPuzzle), HintLevel::NextStep, &raised).text,
               "Hint: finding the next step took too long, so it stopped");
 }
 
@@ -101,7 +96,7 @@ TEST(TeachingAnswers, EveryFamilyOfTechniquesReadsAsAStep) {
          63},
     };
     for (const auto& c : cases) {
-        const Answer answer = hint(gridOf(c.grid), HintLevel::NextStep);
+        const Answer answer = hint(digitsOf(c.grid), HintLevel::NextStep);
         EXPECT_EQ(answer.text, c.text);
         EXPECT_EQ(answer.focusCell, c.focus) << c.text;
     }
@@ -153,7 +148,7 @@ TEST(TeachingAnswers, CheckingSolutions) {
         {kDeadEnd, kDeadEnd, "No solution"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(checkSolutions(gridOf(c.grid), gridOf(c.givens)).text, c.text) << c.grid;
+        EXPECT_EQ(checkSolutions(digitsOf(c.grid), digitsOf(c.givens)).text, c.text) << c.grid;
 }
 
 TEST(TeachingAnswers, Difficulty) {
@@ -161,7 +156,7 @@ TEST(TeachingAnswers, Difficulty) {
     // As far as the techniques built so far reach.
     const std::string beyond =
         "Difficulty at least " +
-        cellwright::logic::formatValue(cellwright::logic::rate(gridOf(kBeyond)).er) +
+        cellwright::logic::formatValue(cellwright::logic::rate(digitsOf(kBeyond)).er) +
         " (Extreme) — the techniques here run out";
     const struct {
         std::string_view grid;
@@ -178,7 +173,7 @@ TEST(TeachingAnswers, Difficulty) {
         {kSolution, nullptr, "Difficulty not rated — the grid is already full"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(difficulty(gridOf(c.grid), c.cancel).text, c.text) << c.grid;
+        EXPECT_EQ(difficulty(digitsOf(c.grid), c.cancel).text, c.text) << c.grid;
 }
 
 } // namespace
