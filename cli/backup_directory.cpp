@@ -48,13 +48,8 @@ class BackupDirectory::Host final : public SolverHost {
         });
     }
     bool loadBackup(std::int16_t level, Board& arr) override {
-        // Read whole or not at all: a failed load leaves the board as it was.
-        Board read;
-        if (!transfer(level,
-                      [&read](const std::string& path) { return readBackupFile(path, read); }))
-            return false;
-        arr.copyDigitsFrom(read);
-        return true;
+        return transfer(level,
+                        [&arr](const std::string& path) { return readBackupFile(path, arr); });
     }
     bool deleteBackups() override { return directory_.removeBackups(); }
 

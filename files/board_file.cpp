@@ -162,7 +162,11 @@ bool readBoardFile(const std::string& path, Board& board) {
 }
 
 bool readBackupFile(const std::string& path, Board& board) {
-    return readBoard(path, board, true);
+    Board read;
+    if (!readBoard(path, read, true))
+        return false;
+    board.copyDigitsFrom(read);
+    return true;
 }
 
 } // namespace cellwright

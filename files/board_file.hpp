@@ -36,6 +36,8 @@ bool readBoardFile(const std::string& path, Board& board);
 // files of their own. The path is opened without following a symbolic link,
 // and anything but a regular file with a single link is refused, never written
 // through: a link planted under a backup's name must not lose its target.
+// A backup is read whole or not at all: a failed read leaves the board as it
+// was.
 bool writeBackupFile(const std::string& path, const Board& board);
 bool readBackupFile(const std::string& path, Board& board);
 

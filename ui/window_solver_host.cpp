@@ -27,11 +27,7 @@ bool WindowSolverHost::loadBackup(std::int16_t level, Board& arr) {
     // has deleted the backups.
     if (folderStale_ || folder_.pathIfMade().empty())
         return false;
-    Board read; // whole or not at all
-    if (!readBackupFile(backupFilePath(folder_.pathIfMade(), level), read))
-        return false;
-    arr.copyDigitsFrom(read);
-    return true;
+    return readBackupFile(backupFilePath(folder_.pathIfMade(), level), arr);
 }
 
 bool WindowSolverHost::deleteBackups() {

@@ -122,6 +122,12 @@ TEST(BackupFiles, AreOwnPlainFilesAndCleanUpTakesNothingElse) {
         EXPECT_FALSE(readBackupFile(backupFilePath(dir.path(), level), board)) << level;
     }
     EXPECT_EQ(readText(dir.file("victim")), precious);
+    // A backup is read whole or not at all: a short one leaves the board.
+    writeText(dir.file("backup2.bak"), precious.substr(0, 120));
+    Board board = boardOf(kHardPuzzle);
+    EXPECT_FALSE(readBackupFile(backupFilePath(dir.path(), 2), board));
+    EXPECT_EQ(board.digits(), boardOf(kHardPuzzle).digits());
+    std::filesystem::remove(dir.file("backup2.bak"));
 
     std::filesystem::create_directory(dir.file("backup_staging.bak"));
     for (const char* user : {"backup-2024.bak", "backup.bak", "BACKUP3.BAK", "backup2.bak.txt"})

@@ -18,11 +18,7 @@ class DirectoryBackups final : public SolverHost {
         return writeBackupFile(backupFilePath(directory_, level), arr);
     }
     bool loadBackup(std::int16_t level, Board& arr) override {
-        Board read;
-        if (!readBackupFile(backupFilePath(directory_, level), read))
-            return false;
-        arr.copyDigitsFrom(read);
-        return true;
+        return readBackupFile(backupFilePath(directory_, level), arr);
     }
     bool deleteBackups() override {
         deleteBackupFiles(directory_);
