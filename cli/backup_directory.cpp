@@ -80,7 +80,7 @@ class BackupDirectory::Host final : public SolverHost {
 std::unique_ptr<BackupDirectory> BackupDirectory::lock(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        complain("--backup-dir " + path + ": " + std::string(reasonOf(errno)));
+        complainOfErrno("--backup-dir " + path);
         return nullptr;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

@@ -11,6 +11,12 @@ namespace cellwright::cli {
 
 enum class Format { Text, Line, Json, Grid };
 
+// In the text and grid formats each result stands apart from the one before
+// by a blank line; lines and JSON objects follow each other.
+constexpr bool apartByBlankLine(Format format) {
+    return format == Format::Text || format == Format::Grid;
+}
+
 // A format by its name: text, line, json or grid.
 std::optional<Format> formatNamed(std::string_view name);
 

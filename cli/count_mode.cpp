@@ -115,8 +115,7 @@ int runCount(const Options& options, PuzzleSource& source, Output& output) {
         return counted;
     };
     steps.emit = [&](const SourcedPuzzle& puzzle, Counted& counted) {
-        const bool apart =
-            none + unique + several > 0 && (format == Format::Text || format == Format::Grid);
+        const bool apart = none + unique + several > 0 && apartByBlankLine(format);
         if (apart)
             output.write("\n");
         output.write(formatCount(puzzle.digits, counted.count, limit, format,

@@ -26,6 +26,11 @@ void complain(std::string_view text) {
     }
 }
 
+void complainOfErrno(std::string_view what) {
+    const int error = errno;
+    complain(std::string(what) + ": " + std::string(reasonOf(error)));
+}
+
 void holdClosedStandardDescriptors() {
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (::fcntl(fd, F_GETFD) < 0)

@@ -8,6 +8,9 @@ namespace cellwright::cli {
 // that lines from several threads never mix. PROGRAM is the name the program
 // was called by, as GNU tools say it ("cellwright-solve").
 void complain(std::string_view text);
+// "PROGRAM: WHAT: the text of errno", for what could not be opened, read or
+// written (a file's name, mostly).
+void complainOfErrno(std::string_view what);
 
 // A standard descriptor that is closed is taken by /dev/null, opened the wrong
 // way round: reading or writing it then fails as reading a closed one would,

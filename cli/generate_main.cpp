@@ -27,7 +27,7 @@ int run(const GenerateOptions& options, const generator::Rater& rater) {
     if (options.outputFile) {
         file = ReplacementFile::open(*options.outputFile);
         if (!file) {
-            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            complainOfErrno(*options.outputFile);
             return kTrouble;
         }
     }
@@ -53,7 +53,7 @@ int run(const GenerateOptions& options, const generator::Rater& rater) {
         }
         // Also when interrupted: the puzzles printed by then are whole.
         if (file && !failed && !file->commit()) {
-            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            complainOfErrno(*options.outputFile);
             status = kTrouble;
         }
         signal = signals.received();

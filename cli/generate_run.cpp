@@ -82,8 +82,7 @@ int runGenerate(const GenerateOptions& options, const GenerateContext& context, 
         if (result.kept) {
             if (context.outputOnTerminal)
                 progress.erase();
-            const bool apart =
-                made > 0 && (options.format == Format::Text || options.format == Format::Grid);
+            const bool apart = made > 0 && apartByBlankLine(options.format);
             output.write((apart ? "\n" : "") + formatMade(result.made, options.format));
             ++made;
         }

@@ -34,7 +34,7 @@ int run(const Options& options) {
     if (options.outputToFile()) {
         file = ReplacementFile::open(*options.outputFile);
         if (!file) {
-            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            complainOfErrno(*options.outputFile);
             return kTrouble;
         }
         // Ended by a signal, the run leaves the old file as it was, or none.
@@ -68,7 +68,7 @@ int run(const Options& options) {
         readerGone = output.readerGone();
     }
     if (file && !failed && !file->commit()) {
-        complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+        complainOfErrno(*options.outputFile);
         status = kTrouble;
     }
     signals.reset();

@@ -218,8 +218,11 @@ std::optional<Options> parseOptions(int argc, char* const* argv, std::string& er
         error = std::string(optionOf(options.mode)) + " cannot be used with " + *other;
         return std::nullopt;
     }
-    if (options.backupDir)
-        options.jobs = 1; // one set of backup files
+    // One set of backup files; and a trace goes out pass by pass as the
+    // search makes it, so the puzzle traced must be the one whose output is
+    // due. Both take the puzzles one at a time.
+    if (options.backupDir || options.trace)
+        options.jobs = 1;
     return options;
 }
 

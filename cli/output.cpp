@@ -68,7 +68,7 @@ void Output::flushLocked() {
             failed_ = true;
             readerGone_ = errno == EPIPE; // as with `| head`: not worth a message
             if (!readerGone_)
-                complain(name_ + ": " + std::string(reasonOf(errno)));
+                complainOfErrno(name_);
         } else {
             rest.remove_prefix(static_cast<std::size_t>(done));
         }

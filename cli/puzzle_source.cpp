@@ -58,7 +58,7 @@ bool PuzzleSource::openNext() {
             reader_.emplace(layouts_);
             return true;
         }
-        complain(name_ + ": " + std::string(reasonOf(errno)));
+        complainOfErrno(name_);
         allRead_ = false;
     }
     return false;
@@ -76,7 +76,7 @@ void PuzzleSource::readSome() {
         got = ::read(fd_, block_.data(), block_.size());
     } while (got < 0 && errno == EINTR);
     if (got < 0) {
-        complain(name_ + ": " + std::string(reasonOf(errno)));
+        complainOfErrno(name_);
         allRead_ = false;
         closeCurrent();
     } else if (got == 0) {

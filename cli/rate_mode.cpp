@@ -96,7 +96,7 @@ class RateSummary {
 int runRate(const Options& options, PuzzleSource& source, Output& output) {
     const Format format = options.mode == Mode::Explain ? options.format.value_or(Format::Text)
                                                         : options.outputFormat();
-    const bool apart = format == Format::Text || format == Format::Grid; // by a blank line
+    const bool apart = apartByBlankLine(format);
     RateSummary summary;
 
     PerPuzzle<Rated> steps;

@@ -17,10 +17,8 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
              BackupDirectory* backups) {
     const Format format = options.outputFormat();
     const bool showSource = options.namesSources();
-    // A trace goes out pass by pass as the search makes it, so the puzzle
-    // traced must be the one whose output is due: one at a time.
-    const unsigned jobs = options.trace ? 1 : jobsToRun(options.jobs);
-    const bool apart = format == Format::Text || format == Format::Grid; // by a blank line
+    const unsigned jobs = jobsToRun(options.jobs);
+    const bool apart = apartByBlankLine(format);
 
     Summary summary;
     std::size_t count = 0;
@@ -77,7 +75,7 @@ int runSolve(const Options& options, PuzzleSource& source, Output& output,
             written = false;
         } else if (const BoardFileBytes bytes = boardFileBytes(lastBoard); !replaceFile(
                        *options.outputFile, std::string_view(bytes.data(), bytes.size()))) {
-            complain(*options.outputFile + ": " + std::string(reasonOf(errno)));
+            complainOfErrno(*options.outputFile);
             written = false;
         }
     }

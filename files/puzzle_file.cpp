@@ -47,9 +47,7 @@ std::optional<Digits> readOnePuzzleFile(const std::string& path) {
     if (!readable)
         return std::nullopt;
     reader.finish(events);
-    if (events.size() != 1 || !std::holds_alternative<FoundPuzzle>(events.front()))
-        return std::nullopt;
-    return std::get<FoundPuzzle>(events.front()).digits;
+    return onlyPuzzleOf(events);
 }
 
 } // namespace cellwright

@@ -340,14 +340,18 @@ void PuzzleReader::record(ReadEvent event, std::vector<ReadEvent>& events) {
     events.push_back(std::move(event));
 }
 
+std::optional<Digits> onlyPuzzleOf(const std::vector<ReadEvent>& events) {
+    if (events.size() != 1 || !std::holds_alternative<FoundPuzzle>(events.front()))
+        return std::nullopt;
+    return std::get<FoundPuzzle>(events.front()).digits;
+}
+
 std::optional<Digits> readWholePuzzle(std::string_view text) {
     PuzzleReader reader(PuzzleLayouts::Any);
     std::vector<ReadEvent> events;
     reader.read(text, events);
     reader.finish(events);
-    if (events.size() != 1 || !std::holds_alternative<FoundPuzzle>(events.front()))
-        return std::nullopt;
-    return std::get<FoundPuzzle>(events.front()).digits;
+    return onlyPuzzleOf(events);
 }
 
 } // namespace cellwright

@@ -129,6 +129,10 @@ class PuzzleReader {
     bool anyEvent_ = false;
 };
 
+// The puzzle when a whole read gave exactly that one puzzle and nothing else
+// (no warning, no second puzzle, nothing that is none).
+std::optional<Digits> onlyPuzzleOf(const std::vector<ReadEvent>& events);
+
 // The puzzle of a text that is one whole puzzle in any of the layouts above
 // (a pasted puzzle), or nothing when it is none, more than one, or read with
 // a warning.
