@@ -53,49 +53,23 @@ void Propagator::applyBasicRules(Branch& branch) {
         xWings(finds);
 }
 
-namespace {
-
-// The houses that cross house, of the given type, in order (boxes 0..8, rows
-// 9..17, columns 18..26).
-std::array<int, 3> crossing(int house, HouseType type) {
-    std::array<int, 3> houses{};
-    const int index = house % 9;
-    for (int i = 0; i < 3; ++i) {
-        if (house < 9)
-            houses[i] = type == HouseType::Row ? 9 + index / 3 * 3 + i : 18 + index % 3 * 3 + i;
-        else if (house < 18)
-            houses[i] = index / 3 * 3 + i;
-        else
-            houses[i] = i * 3 + index / 3;
-    }
-    return houses;
-}
-
-} // namespace
-
 // A digit whose places in house a all lie in house b leaves the rest of b:
 // boxes on columns, boxes on rows, then columns and rows on boxes.
 void Propagator::locking(Finds& finds) const {
-    const std::array<std::pair<int, HouseType>, 4> kinds = {
-        std::pair{0, HouseType::Column}, std::pair{0, HouseType::Row},
-        std::pair{18, HouseType::Box}, std::pair{9, HouseType::Box}};
-    for (const auto& [first, crossType] : kinds) {
-        for (int a = first; a < first + 9; ++a) {
-            for (int b : crossing(a, crossType)) {
-                const CellSet outsideA = kHouseSets[b].without(kHouseSets[a]);
-                const CellSet outsideB = kHouseSets[a].without(kHouseSets[b]);
-                for (int digit = 1; digit <= 9; ++digit) {
-                    const CellSet inA = kHouseSets[a] & cells_[digit - 1];
-                    const CellSet gone = outsideA & cells_[digit - 1];
-                    if (!inA.severalCells() || !(inA & outsideB).empty())
-                        continue;
-                    finds.start();
-                    outsideB.forEach([&](int cell) { finds.need(cell, digit); });
-                    gone.forEach([&](int cell) { finds.remove(cell, digit); });
-                }
-            }
+    forEachCrossingPair([&](int a, int b) {
+        const CellSet outsideA = kHouseSets[b].without(kHouseSets[a]);
+        const CellSet outsideB = kHouseSets[a].without(kHouseSets[b]);
+        for (int digit = 1; digit <= 9; ++digit) {
+            const CellSet inA = kHouseSets[a] & cells_[digit - 1];
+            const CellSet gone = outsideA & cells_[digit - 1];
+            if (!inA.severalCells() || !(inA & outsideB).empty())
+                continue;
+            finds.start();
+            outsideB.forEach([&](int cell) { finds.need(cell, digit); });
+            gone.forEach([&](int cell) { finds.remove(cell, digit); });
         }
-    }
+        return false;
+    });
 }
 
 // Two digits with the same two places in a house (of more than four empty

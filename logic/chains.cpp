@@ -40,20 +40,23 @@ ChainGrid::ChainGrid(const Context& context) : grid(context.grid) {
     }
 }
 
+int appendNode(Chain& chain, int node, const std::uint16_t* parents, int parentCount) {
+    ChainNode entry;
+    entry.cell = static_cast<std::uint8_t>(cellOfNode(node));
+    entry.digit = static_cast<std::uint8_t>(digitOfNode(node));
+    entry.on = isOn(node);
+    entry.firstParent = static_cast<std::uint16_t>(chain.parents.size());
+    entry.parentCount = static_cast<std::uint8_t>(parentCount);
+    chain.parents.insert(chain.parents.end(), parents, parents + parentCount);
+    chain.nodes.push_back(entry);
+    return static_cast<int>(chain.nodes.size()) - 1;
+}
+
 int appendPath(Chain& chain, const std::int16_t* nodes, int count, int after) {
     int previous = after;
     for (int i = 0; i < count; ++i) {
-        ChainNode node;
-        node.cell = static_cast<std::uint8_t>(cellOfNode(nodes[i]));
-        node.digit = static_cast<std::uint8_t>(digitOfNode(nodes[i]));
-        node.on = isOn(nodes[i]);
-        node.firstParent = static_cast<std::uint16_t>(chain.parents.size());
-        if (previous >= 0) {
-            node.parentCount = 1;
-            chain.parents.push_back(static_cast<std::uint16_t>(previous));
-        }
-        previous = static_cast<int>(chain.nodes.size());
-        chain.nodes.push_back(node);
+        const auto parent = static_cast<std::uint16_t>(previous);
+        previous = appendNode(chain, nodes[i], &parent, previous >= 0 ? 1 : 0);
     }
     return previous;
 }

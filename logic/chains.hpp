@@ -119,6 +119,10 @@ void forEachOnOfOff(const ChainGrid& links, int cell, int digit, bool cellLinks,
     }
 }
 
+// Appends node to a step's chain, following the given parents (indices into
+// the chain's nodes). Returns its index.
+int appendNode(Chain& chain, int node, const std::uint16_t* parents, int parentCount);
+
 // Appends nodes to a step's chain, each following the one before it (the
 // first follows after, an index into the chain's nodes, or nothing when
 // after is negative). Returns the index of the last.

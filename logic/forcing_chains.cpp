@@ -151,16 +151,11 @@ int Search::routeTo(int node) {
 }
 
 // The "off" nodes that turn the start back on: its cell's other candidate,
-// and its digit's partners in its houses.
+// and its digit's partners in its houses. The start being off turns those
+// very candidates on, so they are the opposites of what "off" implies.
 void Search::markClosers(const Pass& pass, int cell, int digit) {
-    if (pass.cellLinks && links_.bivalue(cell))
-        closer_[nodeOf(cell, links_.otherDigit(cell, digit), false)] = visit_;
-    if (pass.houseLinks) {
-        for (std::int8_t partner : links_.partners[cell * 9 + digit - 1]) {
-            if (partner >= 0)
-                closer_[nodeOf(partner, digit, false)] = visit_;
-        }
-    }
+    forEachOnOfOff(links_, cell, digit, pass.cellLinks, pass.houseLinks,
+                   [&](int on) { closer_[oppositeOf(on)] = visit_; });
 }
 
 // Whether node is on the walk's route to later.

@@ -149,6 +149,42 @@ inline constexpr std::array<HouseType, 3> kBoxColumnRow = {HouseType::Box, House
 inline constexpr std::array<HouseType, 3> kBoxRowColumn = {HouseType::Box, HouseType::Row,
                                                            HouseType::Column};
 
+// For houses a and b, the positions in a of the cells a shares with b.
+inline constexpr auto kCrossing = [] {
+    std::array<std::array<Mask, 27>, 27> crossing{};
+    for (int a = 0; a < 27; ++a) {
+        for (int b = 0; b < 27; ++b) {
+            for (int p = 0; p < 9; ++p) {
+                if (a != b && kHouseSets[b].has(kHouseCells[a][p]))
+                    crossing[a][b] |= static_cast<Mask>(1U << p);
+            }
+        }
+    }
+    return crossing;
+}();
+
+// The crossing houses a digit can be locked in, as pairs (a, b) in the order
+// pointing and claiming try them: box then column, box then row, column then
+// box, row then box; b ascending for each a. Stops at, and returns true on,
+// the first pair visit returns true for.
+template <class Visit> bool forEachCrossingPair(Visit&& visit) {
+    constexpr std::array<std::array<HouseType, 2>, 4> kinds = {{{HouseType::Box, HouseType::Column},
+                                                                {HouseType::Box, HouseType::Row},
+                                                                {HouseType::Column, HouseType::Box},
+                                                                {HouseType::Row, HouseType::Box}}};
+    for (const auto& kind : kinds) {
+        for (int i = 0; i < 9; ++i) {
+            const int a = houseId(kind[0], i);
+            for (int j = 0; j < 9; ++j) {
+                const int b = houseId(kind[1], j);
+                if (kCrossing[a][b] != 0 && visit(a, b))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
 // The k-element subsets of nine things, as 9-bit masks in increasing order
 // (which lists them by their largest element first: {0,1}, {0,2}, {1,2}, {0,3}, ...).
 template <int K>

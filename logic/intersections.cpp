@@ -7,40 +7,6 @@ namespace cellwright::logic::detail {
 
 namespace {
 
-// For houses a and b, the positions in a of the cells a shares with b.
-inline constexpr auto kCrossing = [] {
-    std::array<std::array<Mask, 27>, 27> crossing{};
-    for (int a = 0; a < 27; ++a) {
-        for (int b = 0; b < 27; ++b) {
-            for (int p = 0; p < 9; ++p) {
-                if (a != b && kHouseSets[b].has(kHouseCells[a][p]))
-                    crossing[a][b] |= static_cast<Mask>(1U << p);
-            }
-        }
-    }
-    return crossing;
-}();
-
-// The pairs (a, b) in the order they are tried: box then column, box then
-// row, column then box, row then box; b ascending for each a.
-template <class Visit> bool forEachPair(Visit&& visit) {
-    constexpr std::array<std::array<HouseType, 2>, 4> kinds = {{{HouseType::Box, HouseType::Column},
-                                                                {HouseType::Box, HouseType::Row},
-                                                                {HouseType::Column, HouseType::Box},
-                                                                {HouseType::Row, HouseType::Box}}};
-    for (const auto& kind : kinds) {
-        for (int i = 0; i < 9; ++i) {
-            const int a = houseId(kind[0], i);
-            for (int j = 0; j < 9; ++j) {
-                const int b = houseId(kind[1], j);
-                if (kCrossing[a][b] != 0 && visit(a, b))
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
 // Fills in the intersection: the cells of digit in a, and its removal from b.
 void describeIntersection(const Context& context, Step& step, int a, int b, int digit) {
     step.addHouse(houseOf(a));
@@ -66,7 +32,7 @@ bool confined(const Context& context, int a, int b, int digit) {
 } // namespace
 
 bool findDirectIntersection(const Context& context, Step& step) {
-    return forEachPair([&](int a, int b) {
+    return forEachCrossingPair([&](int a, int b) {
         const auto type = static_cast<HouseType>(a / 9);
         for (int digit = 1; digit <= 9; ++digit) {
             if (!confined(context, a, b, digit))
@@ -93,7 +59,7 @@ bool findDirectIntersection(const Context& context, Step& step) {
 }
 
 bool findIntersection(const Context& context, Step& step) {
-    return forEachPair([&](int a, int b) {
+    return forEachCrossingPair([&](int a, int b) {
         for (int digit = 1; digit <= 9; ++digit) {
             if (!confined(context, a, b, digit))
                 continue;

@@ -100,7 +100,6 @@ class Search {
     void record(const Branch& branch, int node);
     void record(const Branch& branch, const Clash& clash);
     int exportNode(const Branch& branch, int node);
-    int append(int node, const std::uint16_t* parents, int count);
 
     const Context& context_;
     Mode mode_;
@@ -160,19 +159,6 @@ void Search::keep(Kind kind, double value, int complexity, int conclusion, const
         best_.eliminations[cell] = digitBit(digit);
 }
 
-int Search::append(int node, const std::uint16_t* parents, int count) {
-    Chain& chain = best_.chain;
-    ChainNode entry;
-    entry.cell = static_cast<std::uint8_t>(cellOfNode(node));
-    entry.digit = static_cast<std::uint8_t>(digitOfNode(node));
-    entry.on = isOn(node);
-    entry.firstParent = static_cast<std::uint16_t>(chain.parents.size());
-    entry.parentCount = static_cast<std::uint8_t>(count);
-    chain.parents.insert(chain.parents.end(), parents, parents + count);
-    chain.nodes.push_back(entry);
-    return static_cast<int>(chain.nodes.size()) - 1;
-}
-
 int Search::exportNode(const Branch& branch, int node) {
     if (exported_[node] >= 0)
         return exported_[node];
@@ -181,7 +167,8 @@ int Search::exportNode(const Branch& branch, int node) {
     const int count = branch.parentCount(node);
     for (int i = 0; i < count; ++i)
         parents[i] = static_cast<std::uint16_t>(exportNode(branch, branch.parents(node)[i]));
-    exported_[node] = static_cast<std::int16_t>(append(node, parents.data(), count));
+    exported_[node] =
+        static_cast<std::int16_t>(appendNode(best_.chain, node, parents.data(), count));
     return exported_[node];
 }
 
@@ -195,8 +182,8 @@ void Search::record(const Branch& branch, const Clash& clash) {
     std::array<std::uint16_t, kMaxParents> parents{};
     for (int i = 0; i < clash.parentCount; ++i)
         parents[i] = static_cast<std::uint16_t>(exportNode(branch, clash.parents[i]));
-    best_.chain.ends.push_back(
-        static_cast<std::uint16_t>(append(clash.node, parents.data(), clash.parentCount)));
+    best_.chain.ends.push_back(static_cast<std::uint16_t>(
+        appendNode(best_.chain, clash.node, parents.data(), clash.parentCount)));
 }
 
 void Search::common(Kind kind, const std::array<const Branch*, 9>& branches, int count,

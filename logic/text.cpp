@@ -71,7 +71,8 @@ std::string cellName(int cell) {
 
 namespace {
 
-// Pieces joined by appending (GCC 12 misreads "literal" + std::string at -O3).
+// Pieces joined by appending, in order, to one string: the way the texts
+// here are built, literals and names alike, without chains of operator+.
 std::string concat(std::initializer_list<std::string_view> parts) {
     std::string text;
     for (std::string_view part : parts)

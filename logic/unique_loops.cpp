@@ -96,15 +96,11 @@ class LoopFinder {
     }
 
     // Each house a loop cell lies in must hold exactly two loop cells, one
-    // at an even and one at an odd place along the loop.
+    // at an even and one at an odd place along the loop. The counts push()
+    // and pop() keep are those of the closed loop: it is the whole path.
     bool valid() const {
-        std::array<std::uint8_t, 27> even{}, odd{};
-        for (int i = 0; i < length_; ++i) {
-            for (HouseType type : kBoxRowColumn)
-                ++(i % 2 == 0 ? even : odd)[houseOfCell(type, path_[i])];
-        }
         for (int house = 0; house < 27; ++house) {
-            if ((even[house] | odd[house]) != 0 && (even[house] != 1 || odd[house] != 1))
+            if ((even_[house] | odd_[house]) != 0 && (even_[house] != 1 || odd_[house] != 1))
                 return false;
         }
         return true;
